@@ -1,0 +1,4 @@
+#include "assets/pack.h"
+
+const plat::ResourceEntry VelkorPack[] = {{"", nullptr, 0}};
+const size_t VelkorPackCount = 0;

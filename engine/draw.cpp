@@ -1,0 +1,297 @@
+// The screen, the picture object table, blits, wipes, text and present.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/layout.h"
+#include "engine/velDraw.h"
+#include "engine/velSound.h"
+#include "engine/velSystem.h"
+#include "platform/display.h"
+#include "platform/paths.h"
+#include "platform/resources.h"
+#include "platform/text.h"
+#include "platform/window.h"
+
+ClipRectangle ClipRect;
+ClipRectangle PresentSrcRect;
+ClipRectangle PresentDestRect;
+WipeRecord WipeState;
+
+namespace velDraw {
+
+velDrawObject Objects[ObjectCount];
+
+namespace {
+plat::Surface* backBuffer = nullptr;
+bool deviceUp = false;
+int screenW = 0, screenH = 0;
+int desktopDepth = 32;
+int vsync = 0;
+int loadColorKey = 0;
+bool restoredThisPresent = false;
+
+struct FontDescription {
+  plat::TextStyle style;
+  bool active = false;
+};
+FontDescription* fontDesc = nullptr;
+plat::TextStyle currentText;
+bool textBegun = false;
+
+const char* const InternalNames[4] = {"内部用１", "内部用２", "内部用３", "内部用４"};
+
+// COLORREF (0x00BBGGRR) to our pixel value.
+uint32_t KeyPixel(int colorRef) {
+  const uint32_t c = static_cast<uint32_t>(colorRef);
+  return plat::Rgb(c & 255, (c >> 8) & 255, (c >> 16) & 255);
+}
+
+void ClearSlot(velDrawObject& o) {
+  plat::DestroySurface(o.surface);
+  o = velDrawObject{};
+}
+
+// File beside the executable first, then a resource of the same name.
+plat::Surface* LoadPicture(const std::string& name) {
+  const std::string path = velSystem::GetExeDir() + name;
+  if (const plat::ResourceEntry* r = plat::FindResource(path))
+    if (plat::Surface* s = plat::DecodeBmp(r->data, r->size)) return s;
+  std::vector<uint8_t> bytes;
+  if (plat::ReadFile(path, bytes))
+    if (plat::Surface* s = plat::DecodeBmp(bytes.data(), bytes.size())) return s;
+  if (const plat::ResourceEntry* r = plat::FindResource(name)) return plat::DecodeBmp(r->data, r->size);
+  return nullptr;
+}
+
+bool FillSlot(velDrawObject& o, const char* name, int colorKey) {
+  plat::Surface* s = LoadPicture(name);
+  if (!s) return false;
+  o.surface = s;
+  o.width = static_cast<uint16_t>(s->width);
+  o.height = static_cast<uint16_t>(s->height);
+  o.colorKey = colorKey;
+  s->colorKey = KeyPixel(colorKey);
+  return true;
+}
+
+int SwapObject(int slot) {
+  velDrawObject& o = Objects[slot];
+  const std::string name = o.name;
+  plat::DestroySurface(o.surface);
+  o.surface = nullptr;
+  if (name.size() > 30) return velSystem::ReportError("velDraw::SwapObject", "ファイル名またはリソース名が長すぎます");
+  if (!FillSlot(o, name.c_str(), loadColorKey))
+    return velSystem::ReportError("velDraw::SwapObject", "BMPファイルを読み込めません");
+  return 1;
+}
+
+int ScreenError(const char* message) { return velSystem::ReportError("velDraw::Screen", message); }
+
+// Clips to ClipRect in wide arithmetic, then blits when everything lies inside both surfaces.
+void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, bool keyed) {
+  if (!backBuffer || slot < 0 || slot >= ObjectCount) return;
+  const plat::Surface* src = Objects[slot].surface;
+  if (!src) return;
+  int64_t X = x, Y = y, SX1 = sx1, SY1 = sy1, SX2 = sx2, SY2 = sy2;
+  const ClipRectangle& c = ClipRect;
+  if (X - SX1 + SX2 > c.right) SX2 = c.right - X + SX1;
+  if (Y - SY1 + SY2 > c.bottom) SY2 = c.bottom - Y + SY1;
+  if (X < c.left) {
+    SX1 += c.left - X;
+    X = c.left;
+  }
+  if (Y < c.top) {
+    SY1 += c.top - Y;
+    Y = c.top;
+  }
+  if (SX2 < SX1 || SY2 < SY1) return;
+  // A rectangle outside either surface is refused whole, as the blitter did.
+  if (SX1 < 0 || SY1 < 0 || SX2 > src->width || SY2 > src->height) return;
+  if (X < 0 || Y < 0 || X + (SX2 - SX1) > backBuffer->width || Y + (SY2 - SY1) > backBuffer->height) return;
+  const plat::BlitResult r = plat::Blit(backBuffer, static_cast<int>(X), static_cast<int>(Y), src,
+                                        static_cast<int>(SX1), static_cast<int>(SY1), static_cast<int>(SX2),
+                                        static_cast<int>(SY2), keyed);
+  if (r == plat::BlitResult::Lost) Restore();
+}
+
+void DrawWipe() {
+  WipeRecord& w = WipeState;
+  if (w.type == 0) {
+    for (int r = 0; r < 10; ++r)
+      for (int c = 0; c < 10; ++c) PutObject(c * 64, r * 48, 0, (w.progress - 1) * 64, 0, w.progress * 64, 48);
+  } else if (w.type == 3) {
+    const int step = w.steps > 0 ? w.steps : 1;  // a zero step count would never leave the loop
+    for (int y = 0; y < screenH; y += step) PutObjectOpaque(0, y, 1, 0, y, screenW, y + w.progress + 1);
+  }
+  w.progress += w.direction;
+  if ((w.direction < 0 && w.progress < 1) || (w.direction > 0 && w.progress > 10)) {
+    w.progress = 0;
+    w.direction = 0;
+  }
+}
+}  // namespace
+
+bool Ready() { return backBuffer != nullptr; }
+plat::Surface* BackBuffer() { return backBuffer; }
+
+int Screen(int width, int height, int) {
+  backBuffer = nullptr;
+  deviceUp = false;
+  screenW = width;
+  screenH = height;
+  SetClip(0, 0, width, height);
+  deviceUp = true;
+  desktopDepth = GetDesktopDepth();
+  if (!plat::ScreenSurface()) return ScreenError("表画面が生成できません");
+  plat::Surface* back = plat::CreateSurface(width, height);
+  if (!back) return ScreenError("裏画面が生成できません");
+  static const char* const failures[4] = {"Bufferスプライトが生成できません", "Screenスプライトが生成できません",
+                                          "Fontスプライトが生成できません", "Fontバッファスプライトが生成できません"};
+  for (int i = 0; i < 4; ++i) {
+    ClearSlot(Objects[i]);
+    plat::Surface* s = plat::CreateSurface(width, height);
+    if (!s) {
+      plat::DestroySurface(back);
+      return ScreenError(failures[i]);
+    }
+    Objects[i].surface = s;
+    std::strncpy(Objects[i].name, InternalNames[i], sizeof Objects[i].name - 1);
+    Objects[i].colorKey = 0;
+    Objects[i].width = static_cast<uint16_t>(width);
+    Objects[i].height = static_cast<uint16_t>(height);
+  }
+  backBuffer = back;
+  for (int i = FirstPictureSlot; i < ObjectCount; ++i) ClearSlot(Objects[i]);
+  PresentSrcRect = {0, 0, width, height};
+  PresentDestRect = {ClientOriginX, ClientOriginY, ClientOriginX + width, ClientOriginY + height};
+  velSound::Init();
+  velSound::ClearObjects();
+  velSound::InitMidi();
+  velSystem::InitWaits();
+  InitFonts();
+  return 1;
+}
+
+int LoadObject(const char* name, int) {
+  if (!name || std::strlen(name) > 30)
+    return velSystem::ReportError("velDraw::LoadObject", "ファイル名またはリソース名が長すぎます");
+  int slot = FirstPictureSlot;
+  while (slot < ObjectCount && Objects[slot].name[0] != '\0') ++slot;
+  if (slot == ObjectCount) return velSystem::ReportError("velDraw::LoadObject", "オブジェクト数が多過ぎます");
+  velDrawObject& o = Objects[slot];
+  std::strncpy(o.name, name, sizeof o.name - 1);
+  o.reloadMemType = 2;
+  if (!backBuffer || !FillSlot(o, name, 0))
+    return velSystem::ReportError("velDraw::LoadObject", "BMPファイルを読み込めません");
+  return slot;
+}
+
+void Restore() {
+  if (!backBuffer || restoredThisPresent) return;
+  restoredThisPresent = true;
+  plat::RestoreScreen();
+  if (backBuffer->lost) plat::RestoreSurface(backBuffer);
+  for (int i = 0; i < FirstPictureSlot; ++i)
+    if (Objects[i].surface && Objects[i].surface->lost) plat::RestoreSurface(Objects[i].surface);
+  for (int i = FirstPictureSlot; i < ObjectCount; ++i) {
+    velDrawObject& o = Objects[i];
+    if (o.name[0] == '\0' || !o.surface || !o.surface->lost) continue;
+    plat::RestoreSurface(o.surface);
+    SetColorKey(o.colorKey);
+    SwapObject(i);
+  }
+}
+
+void Release() {
+  if (!deviceUp) return;
+  for (velDrawObject& o : Objects) ClearSlot(o);
+  plat::DestroySurface(backBuffer);
+  backBuffer = nullptr;
+  if (FullScreen) plat::LeaveFullScreen();
+  deviceUp = false;
+}
+
+void SetClip(int left, int top, int right, int bottom) { ClipRect = {left, top, right, bottom}; }
+void SetColorKey(int color) { loadColorKey = color; }
+int GetDesktopDepth() { return plat::DesktopDepth(); }
+
+void PutObject(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2) {
+  ClippedBlit(x, y, slot, sx1, sy1, sx2, sy2, true);
+}
+
+void PutObjectOpaque(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2) {
+  ClippedBlit(x, y, slot, sx1, sy1, sx2, sy2, false);
+}
+
+void ClearScreen() {
+  if (backBuffer && plat::Fill(backBuffer, 0, 0, screenW, screenH, 0) == plat::BlitResult::Lost) Restore();
+}
+
+void CaptureScreen(int slot, int left, int top, int right, int bottom) {
+  if (!backBuffer || slot < 0 || slot >= ObjectCount || !Objects[slot].surface) return;
+  if (plat::Blit(Objects[slot].surface, 0, 0, backBuffer, left, top, right, bottom, false) == plat::BlitResult::Lost)
+    Restore();
+}
+
+void Present() {
+  if (!backBuffer) return;
+  if (WipeState.progress != 0) DrawWipe();
+  const ClipRectangle& s = PresentSrcRect;
+  if (plat::PresentToWindow(backBuffer, s.left, s.top, s.right, s.bottom, vsync != 0) == plat::BlitResult::Lost)
+    Restore();
+  restoredThisPresent = false;
+}
+
+void StartCoverWipe() {
+  WipeState.progress = 1;
+  WipeState.direction = 1;
+}
+
+void SetVSync(int flag) { vsync = flag; }
+
+void InitFonts() {
+  if (!fontDesc) fontDesc = new FontDescription;
+}
+
+void FreeFont() {
+  delete fontDesc;
+  fontDesc = nullptr;
+  textBegun = false;
+}
+
+void BeginText(int face, int height, int escapement, int bold, int italic, int underline) {
+  if (!fontDesc || !backBuffer) return;
+  plat::TextStyle& st = fontDesc->style;
+  if (face == 0) st.face = plat::Face::Mincho;
+  if (face == 1) st.face = plat::Face::Gothic;
+  st.height = height;
+  st.escapementDegrees = escapement;
+  st.bold = bold == 1;
+  st.italic = italic != 0;
+  st.underline = underline != 0;
+  currentText = st;
+  textBegun = true;
+}
+
+void SetTextColor(uint32_t textColor, uint32_t backColor, int transparent) {
+  currentText.color = KeyPixel(static_cast<int>(textColor));
+  currentText.background = KeyPixel(static_cast<int>(backColor));
+  currentText.transparent = transparent == 1;
+}
+
+void PutText(int x, int y, const char* text) {
+  if (!textBegun || !backBuffer || !text) return;
+  plat::DrawText(backBuffer, x, y, text, currentText);
+}
+
+void EndText() { textBegun = false; }
+
+void PutTextLine(int x, int y, const char* text) {
+  BeginText(1, 12, 0, 0, 0, 0);
+  SetTextColor(0xFFFFFF, 0x800000, 0);
+  PutText(x, y, text);
+  EndText();
+}
+
+}  // namespace velDraw

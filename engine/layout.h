@@ -1,0 +1,13 @@
+// The two display layouts differ only in horizontal geometry; the build
+// picks one with VELKOR_NARROW.
+#pragma once
+
+#ifndef VELKOR_NARROW
+#define VELKOR_NARROW 0
+#endif
+
+constexpr bool NarrowLayout = VELKOR_NARROW != 0;
+constexpr int PlayfieldLeft = NarrowLayout ? 0 : 220;
+constexpr int ScreenWidth = NarrowLayout ? 360 : 800;
+constexpr int ScreenHeight = 600;
+constexpr int PlayfieldWidth = 360;

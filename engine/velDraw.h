@@ -1,0 +1,65 @@
+// The screen, the picture object table, blits, text, wipes and present.
+#pragma once
+#include <cstdint>
+#include "platform/surface.h"
+
+struct ClipRectangle {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+extern ClipRectangle ClipRect;
+extern ClipRectangle PresentSrcRect;
+extern ClipRectangle PresentDestRect;
+
+struct WipeRecord {
+  int type = 0;       // 0 covering grid, 3 revealing blind
+  int progress = 0;   // 0: no wipe
+  int steps = 0;
+  int direction = 0;  // +1 covering, -1 revealing, 0 none
+};
+extern WipeRecord WipeState;
+
+struct velDrawObject {
+  plat::Surface* surface = nullptr;
+  char name[31] = {};
+  int reloadMemType = 2;
+  int colorKey = 0;
+  uint16_t width = 0;
+  uint16_t height = 0;
+};
+
+namespace velDraw {
+
+constexpr int ObjectCount = 500;
+constexpr int FirstPictureSlot = 4;
+extern velDrawObject Objects[ObjectCount];
+
+int Screen(int width, int height, int memType);
+int LoadObject(const char* name, int memType);
+void Restore();
+void Release();
+void SetClip(int left, int top, int right, int bottom);
+void SetColorKey(int color);
+int GetDesktopDepth();
+// True once Screen has made the back buffer (draws are no-ops before).
+bool Ready();
+
+void PutObject(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2);
+void PutObjectOpaque(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2);
+void ClearScreen();
+void CaptureScreen(int slot, int left, int top, int right, int bottom);
+void Present();
+void StartCoverWipe();
+void SetVSync(int flag);
+
+void InitFonts();
+void FreeFont();
+void BeginText(int face, int height, int escapement, int bold, int italic, int underline);
+void SetTextColor(uint32_t textColor, uint32_t backColor, int transparent);
+void PutText(int x, int y, const char* text);
+void EndText();
+void PutTextLine(int x, int y, const char* text);
+
+// The back buffer every frame is drawn into (null before Screen).
+plat::Surface* BackBuffer();
+
+}  // namespace velDraw

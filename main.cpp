@@ -1,0 +1,8 @@
+#include "assets/pack.h"
+#include "engine/velSystem.h"
+#include "platform/resources.h"
+
+int main() {
+  plat::RegisterResources(VelkorPack, VelkorPackCount);
+  return WinMain();
+}

@@ -1,0 +1,32 @@
+#include "platform/msgbox.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/headless.h"
+#include "platform/window.h"
+
+namespace plat {
+namespace {
+std::vector<RecordedBox> boxes;
+int beeps = 0;
+}  // namespace
+
+SDL_Window* GameSdlWindow();
+
+void ShowMessageBox(const std::string& caption, const std::string& text) {
+  boxes.push_back({caption, text});
+  if (Headless() || !HasWindow()) {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return;
+  }
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(), GameSdlWindow());
+}
+
+const std::vector<RecordedBox>& BoxLog() { return boxes; }
+void ClearBoxLog() { boxes.clear(); }
+void Beep() { ++beeps; }
+int BeepCount() { return beeps; }
+
+}  // namespace plat

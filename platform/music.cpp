@@ -1,0 +1,275 @@
+// The music sequencer. The song's state (open, playing, position in time) is
+// kept here on the clock, so it runs the same with or without a device; where
+// SDL_mixer can play the file through a soundfont, the device is the timing.
+#include "platform/music.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+
+namespace plat {
+namespace {
+
+struct Song {
+  bool open = false;
+  std::string alias;
+  std::string path;
+  uint32_t lengthMs = 0;
+  bool playing = false;
+  bool notify = false;
+  uint32_t startMs = 0;
+  int plays = 0;
+  Mix_Music* music = nullptr;
+};
+Song song;
+std::atomic<int> deviceFinished{0};
+bool soundfontSet = false;
+
+enum : uint32_t { Ok = 0, ErrUnknownCommand = 261, ErrNoAlias = 263, ErrFile = 275, ErrSyntax = 257 };
+
+void OnDeviceFinished() { deviceFinished.store(1); }
+
+void AbortNotify() {
+  if (song.playing && song.notify) PostMessage(MsgMusicNotify, MusicNotifyAborted);
+  song.notify = false;
+}
+
+void StopPlaying() {
+  AbortNotify();
+  song.playing = false;
+  if (song.music) Mix_HaltMusic();
+  deviceFinished.store(0);
+}
+
+void CloseSong() {
+  StopPlaying();
+  if (song.music) Mix_FreeMusic(song.music);
+  song = Song{};
+}
+
+// Splits a command into words; a double-quoted word may hold spaces.
+std::vector<std::string> Words(const std::string& cmd) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (i < cmd.size()) {
+    while (i < cmd.size() && cmd[i] == ' ') ++i;
+    if (i >= cmd.size()) break;
+    if (cmd[i] == '"') {
+      const size_t close = cmd.find('"', i + 1);
+      const size_t end = close == std::string::npos ? cmd.size() : close;
+      out.push_back(cmd.substr(i + 1, end - i - 1));
+      i = end + 1;
+    } else {
+      const size_t end = std::min(cmd.find(' ', i), cmd.size());
+      out.push_back(cmd.substr(i, end - i));
+      i = end;
+    }
+  }
+  return out;
+}
+
+uint32_t Open(const std::vector<std::string>& w) {
+  // open "<path>" type sequencer alias <alias>
+  std::string alias;
+  for (size_t i = 2; i + 1 < w.size(); ++i)
+    if (w[i] == "alias") alias = w[i + 1];
+  if (w.size() < 2 || alias.empty()) return ErrSyntax;
+  if (song.open) return ErrNoAlias;  // the alias is taken
+  std::vector<uint8_t> bytes;
+  uint32_t length = 0;
+  if (!ReadFile(w[1], bytes) || !MidiLengthMs(bytes.data(), bytes.size(), length)) return ErrFile;
+  song = Song{};
+  song.open = true;
+  song.alias = alias;
+  song.path = w[1];
+  song.lengthMs = length;
+  if (AudioDeviceOpen()) {
+    if (!soundfontSet) {
+      if (!std::getenv("SDL_SOUNDFONTS")) Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
+      Mix_HookMusicFinished(OnDeviceFinished);
+      soundfontSet = true;
+    }
+    song.music = Mix_LoadMUS(song.path.c_str());
+  }
+  return Ok;
+}
+
+}  // namespace
+
+uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
+  if (reply) reply->clear();
+  const std::vector<std::string> w = Words(command);
+  if (w.empty()) return ErrSyntax;
+  if (w[0] == "open") return Open(w);
+  if (w.size() < 2) return ErrSyntax;
+  if (!song.open || w[1] != song.alias) return ErrNoAlias;
+  if (w[0] == "close") {
+    CloseSong();
+  } else if (w[0] == "stop") {
+    StopPlaying();
+  } else if (w[0] == "seek") {
+    // Seeking stops the song and puts it back at its start.
+    StopPlaying();
+  } else if (w[0] == "play") {
+    AbortNotify();
+    song.playing = true;
+    song.notify = w.size() > 2 && w[2] == "notify";
+    song.startMs = Milliseconds();
+    ++song.plays;
+    deviceFinished.store(0);
+    if (song.music) Mix_PlayMusic(song.music, 0);
+  } else if (w[0] == "status") {
+    if (w.size() < 3 || w[2] != "mode") return ErrSyntax;
+    if (reply) *reply = song.playing ? "playing" : "stopped";
+  } else {
+    return ErrUnknownCommand;
+  }
+  return Ok;
+}
+
+void PollMusic() {
+  if (!song.open || !song.playing) return;
+  const bool ended =
+      song.music ? deviceFinished.exchange(0) != 0 : Milliseconds() - song.startMs >= song.lengthMs;
+  if (!ended) return;
+  song.playing = false;
+  if (song.notify) PostMessage(MsgMusicNotify, MusicNotifySuccessful);
+  song.notify = false;
+}
+
+void ShutdownMusic() { CloseSong(); }
+
+bool MusicIsOpen() { return song.open; }
+bool MusicIsPlaying() { return song.playing; }
+std::string MusicPath() { return song.path; }
+int MusicPlayCount() { return song.plays; }
+uint32_t MusicLengthMs() { return song.lengthMs; }
+
+namespace {
+struct Reader {
+  const uint8_t* p;
+  const uint8_t* end;
+  bool ok = true;
+  uint8_t Byte() {
+    if (p >= end) {
+      ok = false;
+      return 0;
+    }
+    return *p++;
+  }
+  uint32_t Be(int n) {
+    uint32_t v = 0;
+    for (int i = 0; i < n; ++i) v = (v << 8) | Byte();
+    return v;
+  }
+  uint32_t VarLen() {
+    uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) {
+      const uint8_t b = Byte();
+      v = (v << 7) | (b & 0x7F);
+      if (!(b & 0x80)) return v;
+    }
+    ok = false;
+    return v;
+  }
+  void Skip(uint32_t n) {
+    if (static_cast<size_t>(end - p) < n) {
+      ok = false;
+      p = end;
+    } else {
+      p += n;
+    }
+  }
+};
+
+struct TempoChange {
+  uint64_t tick;
+  uint32_t usPerQuarter;
+};
+}  // namespace
+
+bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
+  Reader r{data, data + size};
+  if (!data || size < 14 || std::string(reinterpret_cast<const char*>(data), 4) != "MThd") return false;
+  r.Skip(4);
+  const uint32_t headerLen = r.Be(4);
+  if (headerLen < 6) return false;
+  r.Be(2);  // format
+  const uint32_t tracks = r.Be(2);
+  const uint32_t division = r.Be(2);
+  r.Skip(headerLen - 6);
+  if (!r.ok || division == 0 || (division & 0x8000)) return false;  // frame-based timing is not used here
+
+  std::vector<TempoChange> tempos;
+  uint64_t lastTick = 0;
+  for (uint32_t t = 0; t < tracks; ++t) {
+    if (static_cast<size_t>(r.end - r.p) < 8) return false;
+    const bool isTrack = std::string(reinterpret_cast<const char*>(r.p), 4) == "MTrk";
+    r.Skip(4);
+    const uint32_t len = r.Be(4);
+    if (!r.ok || len > static_cast<size_t>(r.end - r.p)) return false;
+    if (!isTrack) {
+      r.Skip(len);
+      --t;
+      continue;
+    }
+    Reader tr{r.p, r.p + len};
+    r.Skip(len);
+    uint64_t tick = 0;
+    uint8_t status = 0;
+    while (tr.ok && tr.p < tr.end) {
+      tick += tr.VarLen();
+      uint8_t b = tr.Byte();
+      if (b == 0xFF) {
+        const uint8_t type = tr.Byte();
+        const uint32_t n = tr.VarLen();
+        if (type == 0x51 && n == 3) {
+          tempos.push_back({tick, tr.Be(3)});
+        } else {
+          tr.Skip(n);
+        }
+        if (type == 0x2F) break;
+      } else if (b == 0xF0 || b == 0xF7) {
+        tr.Skip(tr.VarLen());
+      } else {
+        if (b & 0x80) {
+          status = b;
+          b = tr.Byte();
+        } else if (!status) {
+          return false;  // running status with nothing to run on
+        }
+        const uint8_t kind = status & 0xF0;
+        if (kind != 0xC0 && kind != 0xD0) tr.Byte();
+      }
+    }
+    if (!tr.ok) return false;
+    lastTick = std::max(lastTick, tick);
+  }
+  if (!r.ok && tracks) return false;
+  std::stable_sort(tempos.begin(), tempos.end(),
+                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
+  double micros = 0;
+  uint64_t at = 0;
+  uint32_t tempo = 500000;
+  for (const TempoChange& c : tempos) {
+    if (c.tick >= lastTick) break;
+    micros += double(c.tick - at) * tempo / division;
+    at = c.tick;
+    tempo = c.usPerQuarter;
+  }
+  micros += double(lastTick - at) * tempo / division;
+  ms = static_cast<uint32_t>(micros / 1000.0);
+  return true;
+}
+
+}  // namespace plat

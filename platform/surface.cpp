@@ -1,0 +1,128 @@
+#include "platform/surface.h"
+
+#include <cstring>
+
+namespace plat {
+namespace {
+int liveSurfaces = 0;
+
+bool Inside(const Surface* s, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
+  return x1 >= 0 && y1 >= 0 && x2 <= s->width && y2 <= s->height && x1 <= x2 && y1 <= y2;
+}
+
+// Written so the compiler can turn it into compare-and-select vector code.
+void KeyedRow(uint32_t* __restrict d, const uint32_t* __restrict s, int n, uint32_t key) {
+  for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
+}
+
+uint32_t Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
+uint32_t Le32(const uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+}  // namespace
+
+Surface* CreateSurface(int w, int h) {
+  if (w <= 0 || h <= 0 || w > 16384 || h > 16384) return nullptr;
+  auto* s = new Surface;
+  s->width = w;
+  s->height = h;
+  s->pixels.assign(static_cast<size_t>(w) * h, 0);
+  ++liveSurfaces;
+  return s;
+}
+
+void DestroySurface(Surface* s) {
+  if (!s) return;
+  --liveSurfaces;
+  delete s;
+}
+
+int LiveSurfaceCount() { return liveSurfaces; }
+
+void RestoreSurface(Surface* s) {
+  if (!s) return;
+  s->lost = false;
+  std::fill(s->pixels.begin(), s->pixels.end(), 0u);
+}
+
+BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int sy1, int sx2, int sy2,
+                bool keyed) {
+  if (!dst || !src) return BlitResult::Rejected;
+  if (dst->lost || src->lost) return BlitResult::Lost;
+  const int64_t w = int64_t{sx2} - sx1, h = int64_t{sy2} - sy1;
+  if (!Inside(src, sx1, sy1, sx2, sy2) || !Inside(dst, dx, dy, dx + w, dy + h)) return BlitResult::Rejected;
+  const int n = static_cast<int>(w);
+  for (int row = 0; row < h; ++row) {
+    uint32_t* d = dst->Row(dy + row) + dx;
+    const uint32_t* s = src->Row(sy1 + row) + sx1;
+    if (keyed)
+      KeyedRow(d, s, n, src->colorKey);
+    else
+      std::memmove(d, s, static_cast<size_t>(n) * 4);
+  }
+  return BlitResult::Ok;
+}
+
+BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel) {
+  if (!dst) return BlitResult::Rejected;
+  if (dst->lost) return BlitResult::Lost;
+  x1 = std::max(x1, 0);
+  y1 = std::max(y1, 0);
+  x2 = std::min(x2, dst->width);
+  y2 = std::min(y2, dst->height);
+  for (int y = y1; y < y2; ++y) std::fill(dst->Row(y) + x1, dst->Row(y) + x2, pixel);
+  return BlitResult::Ok;
+}
+
+Surface* DecodeBmp(const uint8_t* data, size_t size) {
+  if (!data || size < 54 || data[0] != 'B' || data[1] != 'M') return nullptr;
+  const uint32_t pixelOffset = Le32(data + 10);
+  const uint32_t headerSize = Le32(data + 14);
+  if (headerSize < 40 || 14 + uint64_t{headerSize} > size) return nullptr;
+  const int32_t width = static_cast<int32_t>(Le32(data + 18));
+  const int32_t rawHeight = static_cast<int32_t>(Le32(data + 22));
+  const uint32_t bpp = Le16(data + 28);
+  const uint32_t compression = Le32(data + 30);
+  uint32_t paletteCount = Le32(data + 46);
+  if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN || compression != 0) return nullptr;
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return nullptr;
+  const bool bottomUp = rawHeight > 0;
+  const int64_t height = bottomUp ? rawHeight : -int64_t{rawHeight};
+  if (width > 16384 || height > 16384) return nullptr;
+
+  uint32_t palette[256] = {};
+  if (bpp <= 8) {
+    if (paletteCount == 0 || paletteCount > (1u << bpp)) paletteCount = 1u << bpp;
+    const uint64_t palStart = 14 + uint64_t{headerSize};
+    if (palStart + uint64_t{paletteCount} * 4 > size) return nullptr;
+    for (uint32_t i = 0; i < paletteCount; ++i) {
+      const uint8_t* p = data + palStart + i * 4;
+      palette[i] = Rgb(p[2], p[1], p[0]);
+    }
+  }
+  const uint64_t stride = ((uint64_t{static_cast<uint32_t>(width)} * bpp + 31) / 32) * 4;
+  if (pixelOffset > size || uint64_t{pixelOffset} + stride * height > size) return nullptr;
+
+  Surface* s = CreateSurface(width, static_cast<int>(height));
+  if (!s) return nullptr;
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* row = data + pixelOffset + stride * (bottomUp ? height - 1 - y : y);
+    uint32_t* out = s->Row(y);
+    for (int x = 0; x < width; ++x) {
+      switch (bpp) {
+        case 32:
+        case 24: {
+          const uint8_t* p = row + x * (bpp / 8);
+          out[x] = Rgb(p[2], p[1], p[0]);
+          break;
+        }
+        case 8: out[x] = palette[row[x]]; break;
+        case 4: out[x] = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 15]; break;
+        default: out[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1]; break;
+      }
+    }
+  }
+  return s;
+}
+
+}  // namespace plat

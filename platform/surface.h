@@ -1,0 +1,50 @@
+// Software pixel surfaces: 32-bit 0x00RRGGBB pixels, row-major. Every picture,
+// the back buffer and the screen are surfaces, so tests can read any pixel.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace plat {
+
+struct Surface {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // width * height
+  uint32_t colorKey = 0;         // pixel value that keyed blits skip
+  bool lost = false;             // set by tests to exercise restore
+
+  uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
+  const uint32_t* Row(int y) const { return pixels.data() + static_cast<size_t>(y) * width; }
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+enum class BlitResult { Ok, Lost, Rejected };
+
+Surface* CreateSurface(int w, int h);
+void DestroySurface(Surface* s);
+// Number of surfaces alive, for leak checks.
+int LiveSurfaceCount();
+
+// A restored surface keeps its size; its content is undefined (cleared here).
+void RestoreSurface(Surface* s);
+
+// Copies the source rectangle [sx1,sx2) x [sy1,sy2) to (dx, dy). Rejected
+// (nothing drawn) when either rectangle does not lie wholly inside its surface;
+// Lost when either surface is lost. Keyed copies skip source pixels equal to
+// the source's colour key.
+BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int sy1, int sx2, int sy2,
+                bool keyed);
+// Fills the rectangle (clipped to the surface) with one pixel value.
+BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel);
+
+inline uint32_t Rgb(int r, int g, int b) {
+  return (static_cast<uint32_t>(r & 255) << 16) | (static_cast<uint32_t>(g & 255) << 8) |
+         static_cast<uint32_t>(b & 255);
+}
+
+// Decodes a Windows BMP (1, 4, 8, 24 or 32 bits, uncompressed, top-down or
+// bottom-up). Returns nullptr for anything malformed or truncated.
+Surface* DecodeBmp(const uint8_t* data, size_t size);
+
+}  // namespace plat

@@ -1,0 +1,29 @@
+// Text on surfaces through the system's Japanese faces.
+#pragma once
+#include <string>
+#include "platform/surface.h"
+
+namespace plat {
+
+enum class Face { Mincho, Gothic };
+
+struct TextStyle {
+  Face face = Face::Gothic;
+  int height = 12;
+  int escapementDegrees = 0;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  uint32_t color = 0xFFFFFF;
+  uint32_t background = 0;
+  bool transparent = true;
+};
+
+// Maps a face name of the game ("標準明朝", "標準ゴシック") to a face.
+Face FaceFromName(const std::string& name);
+// Draws UTF-8 text with its top-left at (x, y), clipped to the surface.
+// Returns false when no font could be opened (nothing drawn).
+bool DrawText(Surface* dst, int x, int y, const std::string& utf8, const TextStyle& style);
+void ShutdownText();
+
+}  // namespace plat

@@ -1,0 +1,431 @@
+// The window, its message queue and the screen, on SDL or headless.
+#include "platform/window.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <deque>
+#include <string>
+#include <utility>
+
+#include "platform/clock.h"
+#include "platform/display.h"
+#include "platform/headless.h"
+#include "platform/keys.h"
+#include "platform/lock.h"
+#include "platform/music.h"
+
+namespace plat {
+namespace {
+
+struct WindowState {
+  bool headless = false;
+  bool headlessChosen = false;
+  bool exists = false;
+  bool sdlVideo = false;
+  WindowDesc desc;
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  Surface* screen = nullptr;
+  bool screenLost = false;
+  bool vsync = false;
+  int vblankWaits = 0;
+  std::deque<Message> queue;
+  std::array<bool, KeyCount> keys{};
+  bool cursorShown = true;
+  int headlessCursorX = 0, headlessCursorY = 0;
+  bool mouseHeld[2] = {false, false};
+  // A headless run started from the command line takes its keys from
+  // VELKOR_KEYS, "ms:key,ms:key...": each key is pressed that many ms after start.
+  std::deque<std::pair<uint32_t, int>> script;
+  uint32_t createdMs = 0;
+};
+
+WindowState& W() {
+  static WindowState w;
+  return w;
+}
+
+int MapKey(SDL_Keycode k) {
+  if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+  if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+  if (k >= SDLK_F1 && k <= SDLK_F12) return KeyF1 + (k - SDLK_F1);
+  switch (k) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return KeyReturn;
+    case SDLK_ESCAPE: return KeyEscape;
+    case SDLK_SPACE: return KeySpace;
+    case SDLK_BACKSPACE: return KeyBack;
+    case SDLK_TAB: return KeyTab;
+    case SDLK_LEFT: return KeyLeft;
+    case SDLK_RIGHT: return KeyRight;
+    case SDLK_UP: return KeyUp;
+    case SDLK_DOWN: return KeyDown;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return KeyShift;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return KeyControl;
+    case SDLK_LALT:
+    case SDLK_RALT: return KeyAlt;
+    case SDLK_PAUSE: return KeyPause;
+    case SDLK_PAGEUP: return KeyPageUp;
+    case SDLK_PAGEDOWN: return KeyPageDown;
+    case SDLK_HOME: return KeyHome;
+    case SDLK_END: return KeyEnd;
+    case SDLK_INSERT: return KeyInsert;
+    case SDLK_DELETE: return KeyDelete;
+    default: return 0;
+  }
+}
+
+void ClampToClient(int& x, int& y) {
+  x = std::clamp(x, 0, W().desc.clientWidth - 1);
+  y = std::clamp(y, 0, W().desc.clientHeight - 1);
+}
+
+void ReleaseHeldButtons() {
+  static const uint32_t ups[2] = {MsgLButtonUp, MsgRButtonUp};
+  for (int b = 0; b < 2; ++b)
+    if (W().mouseHeld[b]) {
+      W().mouseHeld[b] = false;
+      PostMessage(ups[b]);
+    }
+}
+
+void QueueMouseButton(int button, bool down, bool doubleClick) {
+  if (button < 0 || button > 1) return;
+  static const uint32_t downs[2] = {MsgLButtonDown, MsgRButtonDown};
+  static const uint32_t dbls[2] = {MsgLButtonDblClk, MsgRButtonDblClk};
+  static const uint32_t ups[2] = {MsgLButtonUp, MsgRButtonUp};
+  W().mouseHeld[button] = down;
+  PostMessage(down ? (doubleClick ? dbls[button] : downs[button]) : ups[button]);
+}
+
+void QueueKey(int key, bool down, bool alt) {
+  if (key <= 0 || key >= KeyCount) return;
+  if (down)
+    PostMessage((alt || key == KeyF10 || key == KeyAlt) ? MsgSysKeyDown : MsgKeyDown, key);
+  else
+    PostMessage(MsgKeyUp, key);
+}
+
+void TranslateSdlEvent(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT: PostMessage(MsgClose); break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      QueueKey(MapKey(e.key.keysym.sym), e.type == SDL_KEYDOWN, (e.key.keysym.mod & KMOD_ALT) != 0);
+      break;
+    case SDL_MOUSEMOTION: {
+      int x = e.motion.x, y = e.motion.y;
+      ClampToClient(x, y);
+      PostMessage(MsgMouseMove, 0, PackPoint(x, y));
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const int b = e.button.button == SDL_BUTTON_LEFT ? 0 : e.button.button == SDL_BUTTON_RIGHT ? 1 : -1;
+      QueueMouseButton(b, e.type == SDL_MOUSEBUTTONDOWN, e.button.clicks == 2);
+      break;
+    }
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED: PostMessage(MsgActivateApp, 1); break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          ReleaseHeldButtons();
+          PostMessage(MsgActivateApp, 0);
+          break;
+        case SDL_WINDOWEVENT_MOVED: PostMessage(MsgMove, 0, PackPoint(e.window.data1, e.window.data2)); break;
+        case SDL_WINDOWEVENT_CLOSE: PostMessage(MsgClose); break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_ENTER: PostMessage(MsgSetCursor); break;
+        default: break;
+      }
+      break;
+    default: break;
+  }
+}
+
+void LoadKeyScript() {
+  const char* env = std::getenv("VELKOR_KEYS");
+  if (!env) return;
+  std::string spec(env);
+  size_t i = 0;
+  while (i < spec.size()) {
+    size_t end = spec.find(',', i);
+    if (end == std::string::npos) end = spec.size();
+    const std::string item = spec.substr(i, end - i);
+    const size_t colon = item.find(':');
+    if (colon != std::string::npos)
+      W().script.emplace_back(static_cast<uint32_t>(std::strtoul(item.c_str(), nullptr, 10)),
+                              std::atoi(item.c_str() + colon + 1));
+    i = end + 1;
+  }
+}
+
+void RunKeyScript() {
+  WindowState& w = W();
+  while (!w.script.empty() && Milliseconds() - w.createdMs >= w.script.front().first) {
+    QueueKey(w.script.front().second, true, false);
+    QueueKey(w.script.front().second, false, false);
+    w.script.pop_front();
+  }
+}
+
+void PumpEvents() {
+  RunKeyScript();
+  if (PollRaiseRequest()) RaiseGameWindow();
+  PollMusic();
+  if (!W().sdlVideo) return;
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) TranslateSdlEvent(e);
+}
+
+void DestroyVideo() {
+  WindowState& w = W();
+  if (w.texture) SDL_DestroyTexture(w.texture);
+  if (w.renderer) SDL_DestroyRenderer(w.renderer);
+  if (w.window) SDL_DestroyWindow(w.window);
+  w.texture = nullptr;
+  w.renderer = nullptr;
+  w.window = nullptr;
+}
+
+}  // namespace
+
+SDL_Window* GameSdlWindow() { return W().window; }
+
+void SetHeadless(bool on) {
+  W().headless = on;
+  W().headlessChosen = true;
+}
+
+bool Headless() {
+  if (!W().headlessChosen) {
+    const char* env = std::getenv("VELKOR_HEADLESS");
+    W().headless = env && *env && *env != '0';
+    W().headlessChosen = true;
+    if (W().headless) LoadKeyScript();
+  }
+  return W().headless;
+}
+
+bool CreateGameWindow(const WindowDesc& desc) {
+  WindowState& w = W();
+  w.desc = desc;
+  w.queue.clear();
+  w.keys.fill(false);
+  if (!Headless()) {
+    if (!w.sdlVideo) {
+      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+      w.sdlVideo = true;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    Uint32 flags = SDL_WINDOW_SHOWN;
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    if (desc.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    w.window = SDL_CreateWindow(desc.title.c_str(), x, y, desc.clientWidth, desc.clientHeight, flags);
+    if (!w.window) return false;
+    w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED);
+    if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!w.renderer) {
+      DestroyVideo();
+      return false;
+    }
+    SDL_RenderSetLogicalSize(w.renderer, desc.clientWidth, desc.clientHeight);
+    w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                  desc.clientWidth, desc.clientHeight);
+    if (!w.texture) {
+      DestroyVideo();
+      return false;
+    }
+    SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(w.renderer);
+    SDL_RenderPresent(w.renderer);
+    SDL_DisableScreenSaver();
+  }
+  DestroySurface(w.screen);
+  w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
+  w.exists = true;
+  w.createdMs = Milliseconds();
+  w.cursorShown = true;
+  w.mouseHeld[0] = w.mouseHeld[1] = false;
+  PostMessage(MsgActivateApp, 1);
+  int x = 0, y = 0;
+  if (w.window) SDL_GetWindowPosition(w.window, &x, &y);
+  PostMessage(MsgMove, 0, PackPoint(x, y));
+  return true;
+}
+
+bool HasWindow() { return W().exists; }
+
+void DestroyGameWindow() {
+  WindowState& w = W();
+  if (!w.exists) return;
+  w.exists = false;
+  DestroyVideo();
+  DestroySurface(w.screen);
+  w.screen = nullptr;
+  if (w.desc.proc) w.desc.proc(MsgDestroy, 0, 0);
+}
+
+void LeaveFullScreen() {
+  if (W().window && W().desc.fullScreen) {
+    SDL_SetWindowFullscreen(W().window, 0);
+    SDL_MinimizeWindow(W().window);
+  }
+}
+
+void RaiseGameWindow() {
+  if (W().window) {
+    SDL_RestoreWindow(W().window);
+    SDL_RaiseWindow(W().window);
+  }
+}
+
+void SetWindowTopmost(bool topmost) {
+  if (W().window) SDL_SetWindowAlwaysOnTop(W().window, topmost ? SDL_TRUE : SDL_FALSE);
+}
+
+bool PeekMessage(Message& out) {
+  PumpEvents();
+  WindowState& w = W();
+  if (w.queue.empty()) return false;
+  out = w.queue.front();
+  w.queue.pop_front();
+  // The key state follows the messages as they are taken from the queue.
+  if (out.msg == MsgKeyDown || out.msg == MsgSysKeyDown) w.keys[out.wparam % KeyCount] = true;
+  if (out.msg == MsgKeyUp) w.keys[out.wparam % KeyCount] = false;
+  return true;
+}
+
+void PostMessage(uint32_t msg, uintptr_t wparam, intptr_t lparam) { W().queue.push_back({msg, wparam, lparam}); }
+void PostQuitMessage() { PostMessage(MsgQuit); }
+
+void WaitMessage() {
+  PumpEvents();
+  if (!W().queue.empty()) return;
+  if (W().sdlVideo) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, 50)) TranslateSdlEvent(e);
+  } else {
+    SleepMs(1);
+  }
+}
+
+intptr_t DispatchMessage(const Message& m) {
+  if (!W().desc.proc) return 0;
+  return W().desc.proc(m.msg, m.wparam, m.lparam);
+}
+
+intptr_t SendMessage(uint32_t msg, uintptr_t wparam, intptr_t lparam) {
+  return DispatchMessage({msg, wparam, lparam});
+}
+
+intptr_t DefaultWindowProc(uint32_t msg, uintptr_t, intptr_t) {
+  if (msg == MsgClose) DestroyGameWindow();
+  return 0;
+}
+
+bool IsKeyDown(int key) { return key > 0 && key < KeyCount && W().keys[key]; }
+
+void GetCursorPos(int& x, int& y) {
+  if (W().sdlVideo) {
+    SDL_GetGlobalMouseState(&x, &y);
+    return;
+  }
+  x = W().headlessCursorX;
+  y = W().headlessCursorY;
+}
+
+void ShowCursor(bool show) {
+  W().cursorShown = show;
+  if (W().sdlVideo) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+bool IsCursorShown() { return W().cursorShown; }
+
+void ConfineCursor(bool on) {
+  if (W().window) SDL_SetWindowGrab(W().window, on ? SDL_TRUE : SDL_FALSE);
+}
+
+void GetDesktopSize(int& w, int& h) {
+  SDL_DisplayMode mode;
+  if (W().sdlVideo && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+    w = mode.w;
+    h = mode.h;
+    return;
+  }
+  w = 1024;
+  h = 768;
+}
+
+void EnableTextInput(bool on) {
+  if (!W().sdlVideo) return;
+  if (on)
+    SDL_StartTextInput();
+  else
+    SDL_StopTextInput();
+}
+
+void BlockScreenSaver() {
+  if (W().sdlVideo) SDL_DisableScreenSaver();
+}
+
+// Headless input.
+void InjectKeyDown(int key, bool) { QueueKey(key, true, false); }
+void InjectKeyUp(int key) { QueueKey(key, false, false); }
+void InjectMouseMove(int x, int y) {
+  ClampToClient(x, y);
+  PostMessage(MsgMouseMove, 0, PackPoint(x, y));
+}
+void InjectMouseButton(int button, bool down, bool doubleClick) { QueueMouseButton(button, down, doubleClick); }
+void InjectActivate(bool active) {
+  if (!active) ReleaseHeldButtons();
+  PostMessage(MsgActivateApp, active ? 1 : 0);
+}
+void InjectClose() { PostMessage(MsgClose); }
+void SetHeadlessCursor(int x, int y) {
+  W().headlessCursorX = x;
+  W().headlessCursorY = y;
+}
+
+// The screen.
+BlitResult PresentToWindow(const Surface* src, int sx1, int sy1, int sx2, int sy2, bool waitVBlank) {
+  WindowState& w = W();
+  if (!w.screen || !src) return BlitResult::Rejected;
+  if (w.screenLost) return BlitResult::Lost;
+  const BlitResult r = Blit(w.screen, 0, 0, src, sx1, sy1, sx2, sy2, false);
+  if (r != BlitResult::Ok) return r;
+  if (waitVBlank) ++w.vblankWaits;
+  if (w.renderer) {
+    if (waitVBlank != w.vsync) {
+      SDL_RenderSetVSync(w.renderer, waitVBlank ? 1 : 0);
+      w.vsync = waitVBlank;
+    }
+    SDL_UpdateTexture(w.texture, nullptr, w.screen->pixels.data(), w.screen->width * 4);
+    SDL_RenderClear(w.renderer);
+    SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+    SDL_RenderPresent(w.renderer);
+  }
+  return BlitResult::Ok;
+}
+
+Surface* ScreenSurface() { return W().screen; }
+void SetScreenLost(bool lost) { W().screenLost = lost; }
+bool ScreenLost() { return W().screenLost; }
+void RestoreScreen() { W().screenLost = false; }
+
+int DesktopDepth() {
+  SDL_DisplayMode mode;
+  if (W().sdlVideo && SDL_GetDesktopDisplayMode(0, &mode) == 0) return SDL_BITSPERPIXEL(mode.format);
+  return 32;
+}
+
+int VBlankWaits() { return W().vblankWaits; }
+
+}  // namespace plat

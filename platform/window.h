@@ -1,0 +1,94 @@
+// The game window and its message queue, in the shape the program frame
+// expects: messages with two packed parameters, peeked and dispatched one at
+// a time, plus the key state and cursor services that ride on the window.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace plat {
+
+// Message ids the window procedure handles. Values are our own.
+enum Msg : uint32_t {
+  MsgNone = 0,
+  MsgDestroy,
+  MsgMove,           // lparam: client origin, x low 16 bits, y high 16 bits
+  MsgClose,
+  MsgActivateApp,    // wparam: 1 activated, 0 deactivated
+  MsgSetCursor,
+  MsgKeyDown,        // wparam: key code (keys.h)
+  MsgKeyUp,
+  MsgSysKeyDown,     // wparam: key code, pressed with Alt (or F10)
+  MsgSysCommand,     // wparam: command (SysCmdScreenSave, ...)
+  MsgMouseMove,      // lparam: x low 16 bits, y high 16 bits, client pixels
+  MsgLButtonDown,
+  MsgLButtonUp,
+  MsgLButtonDblClk,
+  MsgRButtonDown,
+  MsgRButtonUp,
+  MsgRButtonDblClk,
+  MsgMusicNotify,    // wparam: MusicNotifySuccessful or MusicNotifyAborted
+  MsgQuit,
+};
+
+constexpr uintptr_t SysCmdScreenSave = 0xF140;
+constexpr uintptr_t MusicNotifySuccessful = 1;
+constexpr uintptr_t MusicNotifyAborted = 4;
+
+struct Message {
+  uint32_t msg = MsgNone;
+  uintptr_t wparam = 0;
+  intptr_t lparam = 0;
+};
+
+using WindowProcFn = intptr_t (*)(uint32_t msg, uintptr_t wparam, intptr_t lparam);
+
+inline intptr_t PackPoint(int x, int y) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(y & 0xFFFF) << 16) | static_cast<uint32_t>(x & 0xFFFF));
+}
+
+struct WindowDesc {
+  std::string title;
+  bool fullScreen = true;  // desktop full screen, picture scaled with black bars
+  int clientWidth = 800;   // size of the picture (and of the window when windowed)
+  int clientHeight = 600;
+  WindowProcFn proc = nullptr;
+};
+
+// Creates the single game window; false when it cannot be made.
+bool CreateGameWindow(const WindowDesc& desc);
+bool HasWindow();
+// Posts MsgClose-driven teardown: hides and forgets the window, posts MsgDestroy.
+void DestroyGameWindow();
+// Minimises a full-screen window and gives the desktop back.
+void LeaveFullScreen();
+void RaiseGameWindow();
+void SetWindowTopmost(bool topmost);
+
+// Message queue. PeekMessage pumps the platform's events first.
+bool PeekMessage(Message& out);
+void PostMessage(uint32_t msg, uintptr_t wparam = 0, intptr_t lparam = 0);
+void PostQuitMessage();
+// Blocks until a message (or platform event) is waiting.
+void WaitMessage();
+// Calls the window procedure for the message (or returns 0 without a window).
+intptr_t DispatchMessage(const Message& m);
+// Sends a message to the procedure at once, bypassing the queue.
+intptr_t SendMessage(uint32_t msg, uintptr_t wparam = 0, intptr_t lparam = 0);
+// What a procedure returns for messages it does not handle itself.
+intptr_t DefaultWindowProc(uint32_t msg, uintptr_t wparam, intptr_t lparam);
+
+// Key state as of the messages taken from the queue so far: true while down.
+bool IsKeyDown(int key);
+
+// Cursor: position in screen pixels, visibility and confinement.
+void GetCursorPos(int& x, int& y);
+void ShowCursor(bool show);
+bool IsCursorShown();
+void ConfineCursor(bool on);
+// Desktop size in pixels.
+void GetDesktopSize(int& w, int& h);
+void EnableTextInput(bool on);
+// Stops the desktop's screen saver while the game runs.
+void BlockScreenSaver();
+
+}  // namespace plat
