@@ -1,6 +1,11 @@
 #include "platform/surface.h"
 
+#include <algorithm>
 #include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 namespace plat {
 namespace {
@@ -10,10 +15,42 @@ bool Inside(const Surface* s, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   return x1 >= 0 && y1 >= 0 && x2 <= s->width && y2 <= s->height && x1 <= x2 && y1 <= y2;
 }
 
-// Written so the compiler can turn it into compare-and-select vector code.
-void KeyedRow(uint32_t* __restrict d, const uint32_t* __restrict s, int n, uint32_t key) {
+// The keyed copy is the hottest loop of the game: eight pixels at a time where
+// the processor has AVX2, four with SSE2, one at a time otherwise.
+void KeyedRowScalar(uint32_t* __restrict d, const uint32_t* __restrict s, int n, uint32_t key) {
   for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
 }
+
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx2"))) void KeyedRowAvx2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
+  const __m256i k = _mm256_set1_epi32(static_cast<int>(key));
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const __m256i sp = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+    const __m256i dp = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+    const __m256i keep = _mm256_cmpeq_epi32(sp, k);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(sp, dp, keep));
+  }
+  KeyedRowScalar(d + i, s + i, n - i, key);
+}
+
+void KeyedRowSse2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
+  const __m128i k = _mm_set1_epi32(static_cast<int>(key));
+  int i = 0;
+  for (; i + 4 <= n; i += 4) {
+    const __m128i sp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i dp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+    const __m128i keep = _mm_cmpeq_epi32(sp, k);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_or_si128(_mm_and_si128(keep, dp), _mm_andnot_si128(keep, sp)));
+  }
+  KeyedRowScalar(d + i, s + i, n - i, key);
+}
+
+using KeyedRowFn = void (*)(uint32_t*, const uint32_t*, int, uint32_t);
+const KeyedRowFn KeyedRow = __builtin_cpu_supports("avx2") ? KeyedRowAvx2 : KeyedRowSse2;
+#else
+constexpr auto KeyedRow = KeyedRowScalar;
+#endif
 
 uint32_t Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
 uint32_t Le32(const uint8_t* p) {

@@ -1,0 +1,166 @@
+// Sound slots and copies, and the looping music.
+#include <gtest/gtest.h>
+
+#include "engine/velSound.h"
+#include "engine/velSystem.h"
+#include "platform/msgbox.h"
+#include "platform/music.h"
+#include "platform/paths.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+#include "tests/engine/fixtures.h"
+#include "tests/engine/test_scenes.h"
+#include "tests/harness/harness.h"
+
+namespace {
+
+class SoundTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test_scenes::Reset();
+    dir.Write("SOUND/SHOT.WAV", fixtures::Wav(2205));
+    dir.Write("MIDI/SONG.MID", fixtures::Song(3000));
+    dir.Write("MIDI/END.MID", fixtures::Song(5000));
+    plat::SetExeDir(dir.Path());
+    run.Start();
+    plat::ClearBoxLog();
+  }
+  void TearDown() override { plat::SetAudioDeviceMissing(false); }
+  std::string LastBox() { return plat::BoxLog().empty() ? "" : plat::BoxLog().back().text; }
+  fixtures::TempDir dir;
+  harness::Run run{false};
+};
+
+TEST_F(SoundTest, EveryPlayRestartsTheOneCopy) {
+  const int slot = velSound::LoadObject("SOUND/SHOT.WAV", 1);
+  ASSERT_EQ(slot, 0);
+  plat::SoundBuffer* b = velSound::Objects[slot].buffers[0];
+  velSound::Play(slot, -1);
+  velSound::Play(slot, -1);
+  EXPECT_EQ(plat::SoundPlayCount(b), 2);
+  EXPECT_TRUE(plat::SoundPlaying(b));
+  EXPECT_EQ(velSound::Objects[slot].cursor, 0);
+  run.AdvanceMs(150);  // the sound lasts 100 ms
+  EXPECT_FALSE(plat::SoundPlaying(b));
+}
+
+TEST_F(SoundTest, CopiesArePlayedInTurnAndCountsAreChecked) {
+  const int ten = velSound::LoadObject("SOUND/SHOT.WAV", -10);
+  ASSERT_EQ(ten, 0);
+  EXPECT_EQ(velSound::Objects[ten].copies, 10);
+  for (int i = 0; i < 12; ++i) velSound::Play(ten, -1);
+  EXPECT_EQ(plat::SoundPlayCount(velSound::Objects[ten].buffers[0]), 2);
+  EXPECT_EQ(plat::SoundPlayCount(velSound::Objects[ten].buffers[9]), 1);
+  EXPECT_EQ(velSound::LoadObject("SOUND/SHOT.WAV", 11), -1);
+  EXPECT_EQ(LastBox(), "velSound::LoadObject : ミックス数が多過ぎます");
+  EXPECT_EQ(velSound::LoadObject("SOUND/SHOT.WAV", -11), -1);
+  EXPECT_EQ(velSound::LoadObject("SOUND/SHOT.WAV", 0), 1);  // no copies means one
+  EXPECT_EQ(velSound::Objects[1].copies, 1);
+  velSound::Play(1, -1);
+  EXPECT_EQ(plat::SoundPlayCount(velSound::Objects[1].buffers[0]), 1);
+}
+
+TEST_F(SoundTest, PlayingAnythingButALoadedSlotDoesNothing) {
+  for (int slot : {-1, 1, 69, 70, 1000}) velSound::Play(slot, -1);
+  EXPECT_EQ(plat::LiveSoundBufferCount(), 0);
+}
+
+TEST_F(SoundTest, SeventyOneSoundsFindNoSlot) {
+  for (int i = 0; i < 70; ++i) ASSERT_EQ(velSound::LoadObject("SOUND/SHOT.WAV", 1), i);
+  EXPECT_EQ(velSound::LoadObject("SOUND/SHOT.WAV", 1), -1);
+  EXPECT_EQ(LastBox(), "velSound::LoadObject : オブジェクト数が多過ぎます");
+}
+
+TEST_F(SoundTest, ALongNameIsRefusedBeforeAnythingLoads) {
+  const std::string name = "SOUND/ABCDEFGHIJKLMNOPQRSTU.WAV";  // 31 characters
+  dir.Write(name, fixtures::Wav(100));
+  EXPECT_EQ(velSound::LoadObject(name.c_str(), 1), -1);
+  EXPECT_EQ(LastBox(), "velSound::LoadObject : ファイル名またはリソース名が長すぎます");
+  EXPECT_EQ(velSound::Objects[0].loaded, 0);
+  EXPECT_EQ(plat::LiveSoundBufferCount(), 0);
+}
+
+TEST_F(SoundTest, BrokenOrMissingFilesGiveTheBoxAndNoSlot) {
+  std::vector<uint8_t> good = fixtures::Wav(1000);
+  std::vector<uint8_t> cut(good.begin(), good.begin() + 60);
+  std::vector<uint8_t> lying = good;
+  lying[40] = 0xFF, lying[41] = 0xFF, lying[42] = 0xFF, lying[43] = 0x7F;  // data says 2 GB
+  std::vector<uint8_t> odd = good;
+  odd[34] = 12;  // 12-bit samples: read fine, but no buffer plays them
+  dir.Write("SOUND/CUT.WAV", cut);
+  dir.Write("SOUND/LYING.WAV", lying);
+  dir.Write("SOUND/EMPTY.WAV", {});
+  for (const char* name : {"SOUND/CUT.WAV", "SOUND/LYING.WAV", "SOUND/EMPTY.WAV", "SOUND/NONE.WAV"}) {
+    plat::ClearBoxLog();
+    EXPECT_EQ(velSound::LoadObject(name, 1), -1) << name;
+    EXPECT_EQ(LastBox(), "velSound::LoadObject : WAVEリソースが見つかりません") << name;
+  }
+  dir.Write("SOUND/ODD.WAV", odd);
+  EXPECT_EQ(velSound::LoadObject("SOUND/ODD.WAV", 2), -1);
+  EXPECT_EQ(LastBox(), "velSound::LoadObject : サウンドバッファが生成できません");
+  EXPECT_EQ(plat::LiveSoundBufferCount(), 0);  // nothing made is left behind
+  EXPECT_EQ(velSound::LoadObject("SOUND/SHOT.WAV", 1), 0);
+}
+
+TEST_F(SoundTest, WithoutADeviceEverySoundCallIsQuiet) {
+  velSound::Release();
+  plat::SetAudioDeviceMissing(true);
+  EXPECT_EQ(velSound::Init(), 0);
+  EXPECT_EQ(velSound::LoadObject("SOUND/SHOT.WAV", 1), -1);
+  velSound::Play(0, -1);
+  EXPECT_TRUE(plat::BoxLog().empty());
+}
+
+TEST_F(SoundTest, MusicLoopsWhenItEnds) {
+  velSound::PlayMidi("MIDI/SONG.MID", 1);
+  EXPECT_EQ(MidiOpen, 1);
+  EXPECT_TRUE(plat::MusicIsPlaying());
+  EXPECT_EQ(plat::MusicPath(), dir.Path() + "MIDI/SONG.MID");
+  EXPECT_NEAR(plat::MusicLengthMs(), 3000u, 5u);
+  run.AdvanceMs(2900);
+  run.Frame();
+  EXPECT_EQ(plat::MusicPlayCount(), 1);
+  run.AdvanceMs(200);
+  run.Frame();
+  EXPECT_EQ(plat::MusicPlayCount(), 2);  // restarted from the start
+  EXPECT_TRUE(plat::MusicIsPlaying());
+}
+
+TEST_F(SoundTest, MusicWithoutLoopClosesWhenItEnds) {
+  velSound::PlayMidi("MIDI/SONG.MID", 0);
+  run.AdvanceMs(3100);
+  run.Frame();
+  EXPECT_EQ(MidiOpen, 0);
+  EXPECT_FALSE(plat::MusicIsOpen());
+}
+
+TEST_F(SoundTest, StaleOrFailedNoticesAreIgnored) {
+  velSound::PlayMidi("MIDI/SONG.MID", 1);
+  // A notice for a play that is still going (it was replaced meanwhile).
+  plat::PostMessage(plat::MsgMusicNotify, plat::MusicNotifySuccessful);
+  plat::PostMessage(plat::MsgMusicNotify, plat::MusicNotifyAborted);
+  run.Frame();
+  EXPECT_EQ(plat::MusicPlayCount(), 1);
+  // A notice after the music was stopped.
+  velSound::StopMidi();
+  plat::PostMessage(plat::MsgMusicNotify, plat::MusicNotifySuccessful);
+  run.Frame();
+  EXPECT_FALSE(plat::MusicIsOpen());
+}
+
+TEST_F(SoundTest, NewMusicReplacesTheOldAndAMissingFileLeavesItClosed) {
+  velSound::PlayMidi("MIDI/SONG.MID", 1);
+  velSound::PlayMidi("MIDI/END.MID", 1);
+  EXPECT_EQ(plat::MusicPath(), dir.Path() + "MIDI/END.MID");
+  EXPECT_EQ(MidiOpen, 1);
+  run.AdvanceMs(3500);  // the first song's end passes without a notice
+  run.Frame();
+  EXPECT_EQ(plat::MusicPlayCount(), 1);
+  velSound::PlayMidi("MIDI/NONE.MID", 1);
+  EXPECT_EQ(MidiOpen, 0);
+  EXPECT_FALSE(plat::MusicIsOpen());
+  EXPECT_EQ(velSound::StopMidi(), 0u);
+  EXPECT_TRUE(plat::BoxLog().empty());  // music failures are silent
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+// The file readers face truncated, lying and hostile input.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/music.h"
+#include "platform/surface.h"
+#include "platform/wave.h"
+
+namespace {
+std::vector<uint8_t> Wav(uint32_t dataBytes, uint32_t fmtSize = 16) {
+  std::vector<uint8_t> v;
+  auto u32 = [&](uint32_t x) {
+    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+  };
+  auto u16 = [&](uint32_t x) { v.push_back(x & 255), v.push_back((x >> 8) & 255); };
+  auto tag = [&](const char* t) {
+    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(t[i]));
+  };
+  tag("RIFF"), u32(4 + 8 + fmtSize + 8 + dataBytes), tag("WAVE");
+  tag("fmt "), u32(fmtSize), u16(1), u16(1), u32(22050), u32(44100), u16(2), u16(16);
+  for (uint32_t i = 16; i < fmtSize; ++i) v.push_back(0);
+  tag("data"), u32(dataBytes);
+  for (uint32_t i = 0; i < dataBytes; ++i) v.push_back(static_cast<uint8_t>(i));
+  return v;
+}
+
+void Put32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
+  for (int i = 0; i < 4; ++i) v[at + i] = static_cast<uint8_t>(x >> (8 * i));
+}
+
+TEST(WaveReader, ReadsAGoodFileAndItsCanonicalForm) {
+  const auto good = Wav(100);
+  plat::WaveData w;
+  ASSERT_TRUE(plat::ReadWaveFile(good.data(), good.size(), w));
+  EXPECT_EQ(w.samples.size(), 100u);
+  EXPECT_EQ(w.format.samplesPerSec, 22050u);
+  EXPECT_EQ(w.samples[99], 99);
+  ASSERT_TRUE(plat::ReadCanonicalWave(good.data(), good.size(), w));
+  EXPECT_EQ(w.samples.size(), 100u);
+}
+
+TEST(WaveReader, SkipsOtherChunksOddSizesIncluded) {
+  auto v = Wav(10);
+  const uint8_t list[] = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+  v.insert(v.begin() + 12, std::begin(list), std::end(list));
+  Put32(v, 4, static_cast<uint32_t>(v.size() - 8));
+  plat::WaveData w;
+  ASSERT_TRUE(plat::ReadWaveFile(v.data(), v.size(), w));
+  EXPECT_EQ(w.samples.size(), 10u);
+}
+
+TEST(WaveReader, RefusesEveryTruncation) {
+  const auto good = Wav(64);
+  for (size_t n = 0; n < good.size(); ++n) {
+    plat::WaveData w;
+    EXPECT_FALSE(plat::ReadWaveFile(good.data(), n, w)) << n;
+    EXPECT_FALSE(plat::ReadCanonicalWave(good.data(), n, w)) << n;
+  }
+}
+
+TEST(WaveReader, RefusesLyingSizes) {
+  plat::WaveData w;
+  auto v = Wav(64);
+  Put32(v, 40, 0xFFFFFFF0u);  // data larger than the file
+  EXPECT_FALSE(plat::ReadWaveFile(v.data(), v.size(), w));
+  EXPECT_FALSE(plat::ReadCanonicalWave(v.data(), v.size(), w));
+  v = Wav(64);
+  Put32(v, 16, 0xFFFFFFFFu);  // fmt chunk running off the end
+  EXPECT_FALSE(plat::ReadWaveFile(v.data(), v.size(), w));
+  v = Wav(64);
+  Put32(v, 16, 8);  // a format record too short to hold the format
+  EXPECT_FALSE(plat::ReadWaveFile(v.data(), v.size(), w));
+  v = Wav(64);
+  Put32(v, 4, 20);  // RIFF claims less than the data needs
+  EXPECT_FALSE(plat::ReadWaveFile(v.data(), v.size(), w));
+  v = Wav(64, 18);
+  v[20] = 2;  // not PCM: an extra size follows, here claiming bytes that are not there
+  v[36] = 0xFF, v[37] = 0xFF;
+  EXPECT_FALSE(plat::ReadWaveFile(v.data(), v.size(), w));
+  v = Wav(64);
+  v[8] = 'X';
+  EXPECT_FALSE(plat::ReadWaveFile(v.data(), v.size(), w));
+}
+
+TEST(WaveReader, SurvivesRandomGarbage) {
+  std::mt19937 rng(7);
+  const auto good = Wav(32);
+  for (int i = 0; i < 3000; ++i) {
+    auto v = good;
+    for (int k = 0; k < 4; ++k) v[rng() % v.size()] = static_cast<uint8_t>(rng());
+    v.resize(rng() % (v.size() + 1));
+    plat::WaveData w;
+    if (plat::ReadWaveFile(v.data(), v.size(), w)) {
+      EXPECT_LE(w.samples.size(), v.size());
+    }
+    plat::ReadCanonicalWave(v.data(), v.size(), w);
+  }
+}
+
+std::vector<uint8_t> Bmp24(int w, int h) {
+  const int stride = (w * 3 + 3) & ~3;
+  std::vector<uint8_t> v(54 + static_cast<size_t>(stride) * h, 0);
+  v[0] = 'B', v[1] = 'M';
+  Put32(v, 2, static_cast<uint32_t>(v.size()));
+  Put32(v, 10, 54);
+  Put32(v, 14, 40);
+  Put32(v, 18, static_cast<uint32_t>(w));
+  Put32(v, 22, static_cast<uint32_t>(h));
+  v[26] = 1, v[28] = 24;
+  // Bottom row blue, the rest red.
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) v[54 + y * stride + x * 3 + (y == 0 ? 0 : 2)] = 255;
+  return v;
+}
+
+TEST(BmpDecoder, ReadsBottomUpRows) {
+  const auto v = Bmp24(3, 2);
+  plat::Surface* s = plat::DecodeBmp(v.data(), v.size());
+  ASSERT_NE(s, nullptr);
+  EXPECT_EQ(s->At(0, 0), 0xFF0000u);
+  EXPECT_EQ(s->At(2, 1), 0x0000FFu);
+  plat::DestroySurface(s);
+}
+
+TEST(BmpDecoder, RefusesTruncatedLyingAndHostileFiles) {
+  const auto good = Bmp24(5, 4);
+  for (size_t n = 0; n < good.size(); ++n) EXPECT_EQ(plat::DecodeBmp(good.data(), n), nullptr) << n;
+  auto v = good;
+  Put32(v, 18, 0x7FFFFFFF);  // absurd width
+  EXPECT_EQ(plat::DecodeBmp(v.data(), v.size()), nullptr);
+  v = good;
+  Put32(v, 10, 0xFFFFFFF0);  // pixels beyond the file
+  EXPECT_EQ(plat::DecodeBmp(v.data(), v.size()), nullptr);
+  v = good;
+  Put32(v, 22, 0x80000000);  // height of INT_MIN
+  EXPECT_EQ(plat::DecodeBmp(v.data(), v.size()), nullptr);
+  v = good;
+  v[28] = 8;  // a palette picture whose palette is not there
+  Put32(v, 46, 256);
+  EXPECT_EQ(plat::DecodeBmp(v.data(), v.size()), nullptr);
+  std::mt19937 rng(11);
+  for (int i = 0; i < 3000; ++i) {
+    auto g = good;
+    for (int k = 0; k < 3; ++k) g[rng() % 54] = static_cast<uint8_t>(rng());
+    plat::DestroySurface(plat::DecodeBmp(g.data(), g.size()));
+  }
+  EXPECT_EQ(plat::LiveSurfaceCount(), 0);
+}
+
+TEST(MidiLength, RefusesMalformedSongs) {
+  uint32_t ms = 0;
+  const uint8_t header[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0x01, 0xE0,
+                            'M', 'T', 'r', 'k', 0, 0, 0, 9, 0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0};
+  // No end-of-track event: the notes still give the length.
+  std::vector<uint8_t> v(std::begin(header), std::end(header));
+  ASSERT_TRUE(plat::MidiLengthMs(v.data(), v.size(), ms));
+  EXPECT_EQ(ms, 500u);  // 480 ticks at the default 120 beats a minute
+  for (size_t n = 0; n < 22; ++n) EXPECT_FALSE(plat::MidiLengthMs(v.data(), n, ms)) << n;
+  auto lying = v;
+  lying[21] = 200;  // track longer than the file
+  EXPECT_FALSE(plat::MidiLengthMs(lying.data(), lying.size(), ms));
+  auto cut = v;
+  cut[21] = 8;  // the last event runs past its track
+  EXPECT_FALSE(plat::MidiLengthMs(cut.data(), cut.size(), ms));
+}
+}  // namespace
