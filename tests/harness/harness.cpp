@@ -26,6 +26,8 @@ Run::Run(bool start) {
   plat::SetVirtualClock(10'000'000);
   plat::SetInstanceLockScope("test-" + std::to_string(getpid()));
   plat::ClearBoxLog();
+  // A process starts with no wipe; so does every run.
+  WipeState = WipeRecord{};
   velSystem::InitFrameTimer(60);
   FrameTimer.pacing = 1;
   if (start) Start();

@@ -1,0 +1,157 @@
+// Enemies, gunships, carriers, bosses and their effects: the records and pools
+// that the stage frame, the collision step and the resets share with the
+// enemy routines.
+#pragma once
+
+// Where an idle enemy-side record waits, well outside the playfield.
+constexpr float ParkedX = -500.0f;
+constexpr float ParkedY = 2550.0f;
+
+// What every exploding enemy carries first: its explosion and flame
+// animation, the explosion layout drawn at spawn, and its position.
+struct EnemyBase {
+  int explosionLoop = 0;
+  int explosionFrame = 0;
+  int flameFrame = 0;
+  int variant = 0;
+  float x = ParkedX;
+  float y = ParkedY;
+};
+
+// EnemyA: every small and medium enemy, and the mid-bosses built from slots.
+// Also the record of each carrier body and of every carrier-arm segment.
+struct EnemyARecord : EnemyBase {
+  float vx = 0;
+  float vy = 0;
+  float phaseTimer = 0;
+  float angle = 0;
+  float radialSpeed = 0;
+  int hitGuard = 0;
+  int active = 0;
+  int destroyed = 0;
+};
+using EnemyCRecord = EnemyARecord;
+
+struct EnemyBRecord : EnemyBase {
+  float speedX = 0;
+  float speedY = 0;
+  float heading = 0;
+  float phaseTimer = 0;
+  float hitPoints = 2000;
+  int hitGuard = 0;
+  int active = 0;
+  int destroyed = 0;
+};
+
+struct DebrisRecord {
+  int frame = 0;
+  float x = ParkedX;
+  float y = ParkedY;
+  float vx = 0;
+  float vy = 0;
+  int active = 0;
+  int spareRandom = 0;  // written by the spawner, never read
+  float spareAngle = 0;
+};
+
+struct CoinRecord {
+  float x = ParkedX;
+  float y = ParkedY;
+  float speed = 0;
+  int spare = 0;
+  int active = 0;
+  int collected = 0;
+  int burstLoop = 0;
+  int burstFrame = 0;
+};
+
+struct SparkRecord {
+  float x = 1000;
+  float y = 5000;
+  int active = 0;
+};
+
+struct BossRecord {
+  int counter = 0;
+  float x = ParkedX;
+  float y = ParkedY;
+  float scriptClock = 0;
+  float hitPoints = 0;
+  float deathClock = 0;
+  int hitGuard = 0;
+  int hitFlag = 0;
+};
+
+struct ArrivalSlide {
+  float x = ParkedX;
+  float y = ParkedY;
+  float speed = 0;
+};
+
+struct BossExplosion {
+  int frame = 0;
+  float x = ParkedX;
+  float y = ParkedY;
+};
+
+constexpr int EnemyACount = 24;
+constexpr int EnemyBCount = 12;
+constexpr int EnemyCCount = 2;
+constexpr int ArmSegments = 7;
+constexpr int DebrisPerOwner = 8;
+constexpr int SparkRows = 200;    // one row per main-shot record
+constexpr int SparksPerRow = 30;  // only the first three are used
+constexpr int SparksUsed = 3;
+constexpr int BigExplosionSlots = 8;
+constexpr int SmallExplosionSlots = 6;
+
+extern EnemyARecord EnemyAPool[EnemyACount];
+extern CoinRecord EnemyACoinPool[EnemyACount];
+extern EnemyBRecord EnemyBPool[EnemyBCount];
+extern DebrisRecord EnemyBDebrisPool[EnemyBCount * DebrisPerOwner];
+extern EnemyCRecord EnemyCPool[EnemyCCount];
+extern EnemyARecord EnemyCLeftArmPool[EnemyCCount][ArmSegments];
+extern EnemyARecord EnemyCRightArmPool[EnemyCCount][ArmSegments];
+extern DebrisRecord EnemyCLeftDebrisPool[EnemyCCount][DebrisPerOwner];
+extern DebrisRecord EnemyCRightDebrisPool[EnemyCCount][DebrisPerOwner];
+
+// The three stage bosses: StageBoss[0] is Stage1's, [1] Stage2's, [2] Stage3's.
+enum BossIndex : int { Stage1BossIndex = 0, Stage2BossIndex = 1, Stage3BossIndex = 2 };
+extern BossRecord StageBoss[3];
+extern ArrivalSlide Stage1ArrivalSlide;
+extern ArrivalSlide Stage2ArrivalSlide;
+extern BossExplosion BossDamageBursts[BigExplosionSlots];  // shared by all bosses and Stage1's death
+extern BossExplosion Stage2BossBigBlasts[BigExplosionSlots];
+extern BossExplosion Stage3BossBigBlasts[BigExplosionSlots];
+extern BossExplosion BossSmallBlasts[3][SmallExplosionSlots];
+extern int BossDamageFrame[3];
+
+// Hit sparks of the three bosses, one row per main-shot record.
+extern SparkRecord Stage1Sparks[SparkRows][SparksPerRow];
+extern SparkRecord Stage2Sparks[SparkRows][SparksPerRow];
+extern SparkRecord Stage3Sparks[SparkRows][SparksPerRow];
+
+// Resets of the enemy side: the stage part (enemies, coins, debris, sparks)
+// and the world part (bosses, their blasts and arrival slides).
+void ResetEnemySide();
+void ResetBosses();
+
+// Enemy and boss routines the game calls.
+void MoveStage1Boss();
+void MoveStage2Boss();
+void MoveStage3Boss();
+void DrawStage1Boss();
+void DrawStage2Boss();
+void DrawStage3Boss();
+void UpdateStage1BossDeath();
+void UpdateStage2BossDeath();
+void UpdateStage3BossDeath();
+void SpawnStage1BossSparks();
+void SpawnStage2BossSparks();
+void SpawnStage3BossSparks();
+void MoveStage1SparksA();
+void MoveStage2SparksA();
+void MoveStage3SparksA();
+void DrawStage1SparksA();
+void DrawStage2SparksA();
+void DrawStage3SparksA();

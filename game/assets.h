@@ -1,0 +1,276 @@
+// The game's pictures and sounds: one slot variable per loaded picture (the
+// k-th picture of the load order lands in slot 4 + k), the two sound slots,
+// and the draw and play helpers that skip anything whose load failed.
+#pragma once
+
+// Load order of the pictures: the first block, then the two sounds, then the
+// second block. A picture is named by its file name without folder and type.
+#define VELKOR_PICTURES_FRONT(X)          \
+  X(COIN1, "IMAGE/COIN1.BMP")             \
+  X(COIN2, "IMAGE/COIN2.BMP")             \
+  X(COINBK1, "IMAGE/COINBK1.BMP")         \
+  X(ZBAK1B, "IMAGE/ZBAK1B.BMP")           \
+  X(ZBAK2B, "IMAGE/ZBAK2B.BMP")           \
+  X(ZBAK3B, "IMAGE/ZBAK3B.BMP")           \
+  X(ZBAK4B, "IMAGE/ZBAK4B.BMP")           \
+  X(ZBAK5B, "IMAGE/ZBAK5B.BMP")           \
+  X(ZBAK6B, "IMAGE/ZBAK6B.BMP")           \
+  X(BBAK1B, "IMAGE/BBAK1B.BMP")           \
+  X(HOMINGL1, "IMAGE/HOMINGL1.BMP")       \
+  X(MYRCL51, "IMAGE/MYRCL51.BMP")         \
+  X(MYRCL52, "IMAGE/MYRCL52.BMP")         \
+  X(MYRCL53, "IMAGE/MYRCL53.BMP")         \
+  X(MYRCL54, "IMAGE/MYRCL54.BMP")         \
+  X(MYRCL55, "IMAGE/MYRCL55.BMP")         \
+  X(MYRCL56, "IMAGE/MYRCL56.BMP")         \
+  X(MYRCL57, "IMAGE/MYRCL57.BMP")         \
+  X(MYRCL58, "IMAGE/MYRCL58.BMP")         \
+  X(MYRCL59, "IMAGE/MYRCL59.BMP")         \
+  X(MYRCL60, "IMAGE/MYRCL60.BMP")         \
+  X(MYRCL61, "IMAGE/MYRCL61.BMP")         \
+  X(MYRCL62, "IMAGE/MYRCL62.BMP")         \
+  X(MYRCL63, "IMAGE/MYRCL63.BMP")         \
+  X(MYRCL64, "IMAGE/MYRCL64.BMP")         \
+  X(MYRCL65, "IMAGE/MYRCL65.BMP")         \
+  X(MYRCL66, "IMAGE/MYRCL66.BMP")         \
+  X(MYRCL51G, "IMAGE/MYRCL51G.BMP")       \
+  X(MYRCL52G, "IMAGE/MYRCL52G.BMP")       \
+  X(MYRCL53G, "IMAGE/MYRCL53G.BMP")       \
+  X(MYRCL54G, "IMAGE/MYRCL54G.BMP")       \
+  X(MYRCL55G, "IMAGE/MYRCL55G.BMP")       \
+  X(MYRCL56G, "IMAGE/MYRCL56G.BMP")       \
+  X(MYRCL57G, "IMAGE/MYRCL57G.BMP")       \
+  X(MYRCL58G, "IMAGE/MYRCL58G.BMP")       \
+  X(MYRCL59G, "IMAGE/MYRCL59G.BMP")       \
+  X(MYRCL60G, "IMAGE/MYRCL60G.BMP")       \
+  X(MYRCL61G, "IMAGE/MYRCL61G.BMP")       \
+  X(MYRCL62G, "IMAGE/MYRCL62G.BMP")       \
+  X(MYRCL63G, "IMAGE/MYRCL63G.BMP")       \
+  X(MYRCL64G, "IMAGE/MYRCL64G.BMP")       \
+  X(MYRCL65G, "IMAGE/MYRCL65G.BMP")       \
+  X(MYRCL66G, "IMAGE/MYRCL66G.BMP")       \
+  X(MYRCL51TH, "IMAGE/MYRCL51TH.BMP")     \
+  X(MYRCL52TH, "IMAGE/MYRCL52TH.BMP")     \
+  X(MYRCL53TH, "IMAGE/MYRCL53TH.BMP")     \
+  X(MYRCL54TH, "IMAGE/MYRCL54TH.BMP")     \
+  X(MYRCL55TH, "IMAGE/MYRCL55TH.BMP")     \
+  X(MYRCL56TH, "IMAGE/MYRCL56TH.BMP")     \
+  X(MYRCL57TH, "IMAGE/MYRCL57TH.BMP")     \
+  X(MYRCL58TH, "IMAGE/MYRCL58TH.BMP")     \
+  X(MYRCL59TH, "IMAGE/MYRCL59TH.BMP")     \
+  X(MYRCL60TH, "IMAGE/MYRCL60TH.BMP")     \
+  X(MYRCL61TH, "IMAGE/MYRCL61TH.BMP")     \
+  X(MYRCL62TH, "IMAGE/MYRCL62TH.BMP")     \
+  X(MYRCL63TH, "IMAGE/MYRCL63TH.BMP")     \
+  X(MYRCL64TH, "IMAGE/MYRCL64TH.BMP")     \
+  X(MYRCL65TH, "IMAGE/MYRCL65TH.BMP")     \
+  X(MYRCL66TH, "IMAGE/MYRCL66TH.BMP")     \
+  X(MYRCL67TH, "IMAGE/MYRCL67TH.BMP")     \
+  X(MYRCL68TH, "IMAGE/MYRCL68TH.BMP")     \
+  X(MYRCL69TH, "IMAGE/MYRCL69TH.BMP")     \
+  X(MYRCL70TH, "IMAGE/MYRCL70TH.BMP")     \
+  X(MYRCL71TH, "IMAGE/MYRCL71TH.BMP")     \
+  X(GFBAK1, "IMAGE/GFBAK1.BMP")           \
+  X(MYME1L1, "IMAGE/MYME1L1.BMP")         \
+  X(MYME1L2, "IMAGE/MYME1L2.BMP")         \
+  X(MYME1L3, "IMAGE/MYME1L3.BMP")         \
+  X(MYME1L4, "IMAGE/MYME1L4.BMP")         \
+  X(MYME1L5, "IMAGE/MYME1L5.BMP")         \
+  X(MYME1L6, "IMAGE/MYME1L6.BMP")         \
+  X(MYME1L7, "IMAGE/MYME1L7.BMP")         \
+  X(MYME1L8, "IMAGE/MYME1L8.BMP")         \
+  X(MYME1L9, "IMAGE/MYME1L9.BMP")         \
+  X(MYME1L10, "IMAGE/MYME1L10.BMP")       \
+  X(MYME1L11, "IMAGE/MYME1L11.BMP")       \
+  X(MYME1L12, "IMAGE/MYME1L12.BMP")       \
+  X(MYME1L13, "IMAGE/MYME1L13.BMP")       \
+  X(MYME1L14, "IMAGE/MYME1L14.BMP")       \
+  X(MYME1L15, "IMAGE/MYME1L15.BMP")       \
+  X(MYME1L16, "IMAGE/MYME1L16.BMP")       \
+  X(MYME1L17, "IMAGE/MYME1L17.BMP")       \
+  X(MYME1L18, "IMAGE/MYME1L18.BMP")       \
+  X(MYME1L19, "IMAGE/MYME1L19.BMP")       \
+  X(MYME1L20, "IMAGE/MYME1L20.BMP")       \
+  X(MYME1, "IMAGE/MYME1.BMP")             \
+  X(MYME1OP1, "IMAGE/MYME1OP1.BMP")       \
+  X(MYME1OP1ST1, "IMAGE/MYME1OP1ST1.BMP") \
+  X(MYME1F1, "IMAGE/MYME1F1.BMP")         \
+  X(FRAY1, "IMAGE/FRAY1.BMP")             \
+  X(FBOM1, "IMAGE/FBOM1.BMP")             \
+  X(MYMY, "IMAGE/MYMY.BMP")               \
+  X(MYGOODN, "IMAGE/MYGOODN.BMP")         \
+  X(SUJI09, "IMAGE/SUJI09.BMP")           \
+  X(SUJI09_2, "IMAGE/SUJI09_2.BMP")       \
+  X(RANKING1, "IMAGE/RANKING1.BMP")       \
+  X(HAHEN, "IMAGE/HAHEN.BMP")             \
+  X(HAHEN2, "IMAGE/HAHEN2.BMP")           \
+  X(SFLHV1, "IMAGE/SFLHV1.BMP")           \
+  X(SFLHV2, "IMAGE/SFLHV2.BMP")           \
+  X(SFLH1, "IMAGE/SFLH1.BMP")             \
+  X(MYME1B, "IMAGE/MYME1B.BMP")           \
+  X(SFLH2, "IMAGE/SFLH2.BMP")             \
+  X(SFLH3, "IMAGE/SFLH3.BMP")             \
+  X(SFLH4, "IMAGE/SFLH4.BMP")             \
+  X(SFLH5, "IMAGE/SFLH5.BMP")             \
+  X(SFLH6, "IMAGE/SFLH6.BMP")             \
+  X(SFLH7, "IMAGE/SFLH7.BMP")             \
+  X(SFLH8, "IMAGE/SFLH8.BMP")             \
+  X(SFLH11, "IMAGE/SFLH11.BMP")           \
+  X(SFLH22, "IMAGE/SFLH22.BMP")           \
+  X(SFLH33, "IMAGE/SFLH33.BMP")           \
+  X(FLHST12, "IMAGE/FLHST12.BMP")         \
+  X(FLHST11, "IMAGE/FLHST11.BMP")         \
+  X(FLHST2, "IMAGE/FLHST2.BMP")           \
+  X(FLHST22, "IMAGE/FLHST22.BMP")         \
+  X(FLHST3, "IMAGE/FLHST3.BMP")           \
+  X(FLHST33, "IMAGE/FLHST33.BMP")         \
+  X(FLW1_3, "IMAGE/FLW1_3.BMP")           \
+  X(FLW2_1, "IMAGE/FLW2_1.BMP")           \
+  X(FLW3_2, "IMAGE/FLW3_2.BMP")           \
+  X(FLW11, "IMAGE/FLW11.BMP")             \
+  X(FLW22, "IMAGE/FLW22.BMP")             \
+  X(FLW33, "IMAGE/FLW33.BMP")             \
+  X(RAY1, "IMAGE/RAY1.BMP")               \
+  X(RAY2, "IMAGE/RAY2.BMP")               \
+  X(RAY11, "IMAGE/RAY11.BMP")             \
+  X(RAY22, "IMAGE/RAY22.BMP")             \
+  X(RAY3, "IMAGE/RAY3.BMP")               \
+  X(RAY4, "IMAGE/RAY4.BMP")               \
+  X(RAY5, "IMAGE/RAY5.BMP")               \
+  X(RAY6, "IMAGE/RAY6.BMP")               \
+  X(RAY7, "IMAGE/RAY7.BMP")               \
+  X(RAY8, "IMAGE/RAY8.BMP")               \
+  X(RAY10, "IMAGE/RAY10.BMP")             \
+  X(SPOWER1, "IMAGE/SPOWER1.BMP")         \
+  X(FBAK1, "IMAGE/FBAK1.BMP")             \
+  X(SZAK1, "IMAGE/ZAKU/SZAK1.BMP")        \
+  X(SZAK2, "IMAGE/ZAKU/SZAK2.BMP")        \
+  X(SZAK3, "IMAGE/ZAKU/SZAK3.BMP")        \
+  X(SZAK4, "IMAGE/ZAKU/SZAK4.BMP")        \
+  X(SZAK5, "IMAGE/ZAKU/SZAK5.BMP")        \
+  X(SZAK6, "IMAGE/ZAKU/SZAK6.BMP")        \
+  X(SZAK7, "IMAGE/ZAKU/SZAK7.BMP")        \
+  X(SZAK8, "IMAGE/ZAKU/SZAK8.BMP")        \
+  X(SZAK8O, "IMAGE/ZAKU/SZAK8O.BMP")      \
+  X(SZAK9, "IMAGE/ZAKU/SZAK9.BMP")        \
+  X(SZAK10, "IMAGE/ZAKU/SZAK10.BMP")      \
+  X(SZAK11_0, "IMAGE/ZAKU/SZAK11_0.BMP")  \
+  X(SZAK11_1, "IMAGE/ZAKU/SZAK11_1.BMP")  \
+  X(SZAK11_2, "IMAGE/ZAKU/SZAK11_2.BMP")  \
+  X(SZAK11_3, "IMAGE/ZAKU/SZAK11_3.BMP")  \
+  X(SZAK11_4, "IMAGE/ZAKU/SZAK11_4.BMP")  \
+  X(SZAK12_0, "IMAGE/ZAKU/SZAK12_0.BMP")  \
+  X(SZAK12_1, "IMAGE/ZAKU/SZAK12_1.BMP")  \
+  X(SZAK12_2, "IMAGE/ZAKU/SZAK12_2.BMP")  \
+  X(SZAK12_3, "IMAGE/ZAKU/SZAK12_3.BMP")  \
+  X(SZAK12_4, "IMAGE/ZAKU/SZAK12_4.BMP")  \
+  X(VAL11, "IMAGE/VAL11.BMP")             \
+  X(VAL12, "IMAGE/VAL12.BMP")             \
+  X(VAL13, "IMAGE/VAL13.BMP")             \
+  X(VAL1, "IMAGE/VAL1.BMP")               \
+  X(VAL2, "IMAGE/VAL2.BMP")               \
+  X(VAL3, "IMAGE/VAL3.BMP")               \
+  X(RPANEL3R, "IMAGE/RPANEL3R.BMP")       \
+  X(RPANEL2R, "IMAGE/RPANEL2R.BMP")       \
+  X(BOSS11, "IMAGE/BOSS/BOSS11.BMP")      \
+  X(BOSS11_1, "IMAGE/BOSS/BOSS11_1.BMP")  \
+  X(BOSS11_2, "IMAGE/BOSS/BOSS11_2.BMP")  \
+  X(BOSS11_3, "IMAGE/BOSS/BOSS11_3.BMP")  \
+  X(BOSS31, "IMAGE/BOSS/BOSS31.BMP")      \
+  X(BOSS41, "IMAGE/BOSS/BOSS41.BMP")      \
+  X(BOSS41_1, "IMAGE/BOSS/BOSS41_1.BMP")  \
+  X(BOSS41_2, "IMAGE/BOSS/BOSS41_2.BMP")  \
+  X(BOSS41_3, "IMAGE/BOSS/BOSS41_3.BMP")  \
+  X(BOSS51, "IMAGE/BOSS/BOSS51.BMP")      \
+  X(BOSS71, "IMAGE/BOSS/BOSS71.BMP")      \
+  X(BOSS71_1, "IMAGE/BOSS/BOSS71_1.BMP")  \
+  X(BOSS71_2, "IMAGE/BOSS/BOSS71_2.BMP")  \
+  X(BOSS71_3, "IMAGE/BOSS/BOSS71_3.BMP")  \
+  X(BOS111, "IMAGE/BOSS/BOS111.BMP")      \
+  X(BOS511, "IMAGE/BOSS/BOS511.BMP")      \
+  X(VAL16241, "IMAGE/VAL16241.BMP")       \
+  X(VAL20241, "IMAGE/VAL20241.BMP")       \
+  X(VALL20, "IMAGE/VALL20.BMP")           \
+  X(VAL201, "IMAGE/VAL201.BMP")           \
+  X(VAL401, "IMAGE/VAL401.BMP")           \
+  X(VAL402, "IMAGE/VAL402.BMP")           \
+  X(VAL402Again, "IMAGE/VAL402.BMP")      \
+  X(VAL404, "IMAGE/VAL404.BMP")           \
+  X(VAL405, "IMAGE/VAL405.BMP")           \
+  X(VAL40L, "IMAGE/VAL40L.BMP")           \
+  X(VAL40L1, "IMAGE/VAL40L1.BMP")         \
+  X(VAL40L2, "IMAGE/VAL40L2.BMP")         \
+  X(ZAL20, "IMAGE/ZAL20.BMP")             \
+  X(VAL15L, "IMAGE/VAL15L.BMP")           \
+  X(VAL151L, "IMAGE/VAL151L.BMP")         \
+  X(VAL30L, "IMAGE/VAL30L.BMP")           \
+  X(VAL20, "IMAGE/VAL20.BMP")             \
+  X(VALARM11, "IMAGE/VALARM11.BMP")       \
+  X(VALARM12, "IMAGE/VALARM12.BMP")       \
+  X(VALARM31, "IMAGE/VALARM31.BMP")       \
+  X(VALARM32, "IMAGE/VALARM32.BMP")       \
+  X(VALARM33, "IMAGE/VALARM33.BMP")       \
+  X(VALARM34, "IMAGE/VALARM34.BMP")       \
+  X(VALARM51, "IMAGE/VALARM51.BMP")       \
+  X(VALARM70, "IMAGE/VALARM70.BMP")       \
+  X(VALARM7, "IMAGE/VALARM7.BMP")         \
+  X(VALARM71, "IMAGE/VALARM71.BMP")       \
+  X(VALARM72, "IMAGE/VALARM72.BMP")       \
+  X(VALARM73, "IMAGE/VALARM73.BMP")       \
+  X(VALARM74, "IMAGE/VALARM74.BMP")       \
+  X(VALARM75, "IMAGE/VALARM75.BMP")       \
+  X(VAL20w, "IMAGE/VAL20w.BMP")           \
+  X(VAL21w, "IMAGE/VAL21w.BMP")           \
+  X(VAL30w, "IMAGE/VAL30w.BMP")           \
+  X(VALL301, "IMAGE/VALL301.BMP")         \
+  X(VALL3011, "IMAGE/VALL3011.BMP")       \
+  X(VALL3013, "IMAGE/VALL3013.BMP")       \
+  X(VALL3014, "IMAGE/VALL3014.BMP")       \
+  X(VALL3015, "IMAGE/VALL3015.BMP")       \
+  X(VALL3016, "IMAGE/VALL3016.BMP")       \
+  X(VAL3015A, "IMAGE/VAL3015A.BMP")       \
+  X(VAL3016A, "IMAGE/VAL3016A.BMP")       \
+  X(VALL3017, "IMAGE/VALL3017.BMP")       \
+  X(VALL3018, "IMAGE/VALL3018.BMP")       \
+  X(VAL3017A, "IMAGE/VAL3017A.BMP")       \
+  X(VAL3018A, "IMAGE/VAL3018A.BMP")       \
+  X(VALL302, "IMAGE/VALL302.BMP")         \
+  X(VALL3019, "IMAGE/VALL3019.BMP")       \
+  X(VALL3020, "IMAGE/VALL3020.BMP")       \
+  X(MESO1, "IMAGE/MESO1.BMP")             \
+  X(ZFIRE1, "IMAGE/ZFIRE1.BMP")           \
+  X(ZFIRE2, "IMAGE/ZFIRE2.BMP")
+
+#define VELKOR_PICTURES_BACK(X)        \
+  X(Kiti01, "IMAGE/BACK/Kiti01.BMP")   \
+  X(BBACK1S, "IMAGE/BACK/BBACK1S.BMP") \
+  X(BBACK2S, "IMAGE/BACK/BBACK2S.BMP") \
+  X(BBACK3S, "IMAGE/BACK/BBACK3S.BMP") \
+  X(BBACK4S, "IMAGE/BACK/BBACK4S.BMP") \
+  X(BBACK5S, "IMAGE/BACK/BBACK5S.BMP") \
+  X(BBACK6S, "IMAGE/BACK/BBACK6S.BMP") \
+  X(BBACK8S, "IMAGE/BACK/BBACK8S.BMP") \
+  X(TITLEC, "IMAGE/TITLEC.BMP")        \
+  X(VKCG1, "IMAGE/VKCG1.BMP")          \
+  X(VKCG2, "IMAGE/VKCG2.BMP")          \
+  X(LEVEL0, "IMAGE/LEVEL0.BMP")        \
+  X(LEVEL1, "IMAGE/LEVEL1.BMP")        \
+  X(CONTINU1, "IMAGE/CONTINU1.BMP")
+
+#define VELKOR_DECLARE_SLOT(name, file) extern int Pic##name;
+VELKOR_PICTURES_FRONT(VELKOR_DECLARE_SLOT)
+VELKOR_PICTURES_BACK(VELKOR_DECLARE_SLOT)
+#undef VELKOR_DECLARE_SLOT
+
+extern int SoundShot;
+extern int SoundBom;
+
+// The slot a picture gets when its file could not be loaded.
+constexpr int NoPicture = -1;
+constexpr int PictureCount = 248;
+
+// A blit of a loaded picture, colour-keyed and clipped to the playfield; a
+// picture that failed to load draws nothing.
+void DrawPicture(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2);
+// Restarts a sound effect; a sound that failed to load stays silent.
+void PlaySound(int slot);

@@ -1,0 +1,254 @@
+// The scene machine driven headless: title, ship select, stages, ending,
+// pause, continue, T and Esc.
+#include "bullets/bullets.h"
+#include "foes/foes.h"
+#include "game/ending.h"
+#include "game/player.h"
+#include "game/scenes.h"
+#include "game/scoring.h"
+#include "game/stage.h"
+#include "game/weapons.h"
+#include "tests/game/game_fixture.h"
+
+namespace {
+
+using gametest::GameRun;
+
+bool PlayerPoolsIdle() {
+  for (const MainShotRecord& r : MainShotPool)
+    if (r.active) return false;
+  for (auto* pool : {TripleShotPool, WideShotPool})
+    for (int i = 0; i < 78; ++i)
+      if (pool[i].active) return false;
+  for (const PlayerShotRecord& r : FiveWayShotPool)
+    if (r.active) return false;
+  for (const BombRecord& r : BombPool)
+    if (r.active) return false;
+  return true;
+}
+
+TEST_F(GameRun, FirstGameStartsThroughCoverWipeThenRevealIntoStage1) {
+  ASSERT_TRUE(WaitForScene(SceneTitle, 5));
+  EXPECT_EQ(HighScore, 500);
+  Press(plat::KeyReturn);
+  // The covering wipe runs while the title stays the current scene.
+  EXPECT_EQ(WipeState.direction, 1);
+  EXPECT_EQ(CurrentScene, SceneTitle);
+  EXPECT_EQ(NextScene, SceneShipSelect);
+  const uint64_t calls = SceneCalls;
+  ASSERT_TRUE(WaitForScene(SceneShipSelect));
+  EXPECT_EQ(SceneCalls, calls) << "no scene runs during the covering wipe";
+
+  Press('O');
+  EXPECT_EQ(NoLossOption, 1);
+  EXPECT_EQ(CurrentScene, SceneShipSelect);
+  Press(plat::KeyF2);
+  EXPECT_EQ(CurrentScene, SceneStage1);
+  EXPECT_EQ(WipeState.type, 3);
+  EXPECT_EQ(WipeState.steps, 26);
+  EXPECT_EQ(WipeState.direction, -1);
+  EXPECT_EQ(ShipType, 2);
+  EXPECT_EQ(PlayerEnergy, 999);
+  EXPECT_FLOAT_EQ(PlayerX, PlayfieldLeft + 150.0f);
+  EXPECT_FLOAT_EQ(PlayerY, 520.0f);
+  EXPECT_EQ(WeaponPowered, 0);
+  run->Frames(3);
+  EXPECT_GT(StageClock, 0.0f);
+  EXPECT_EQ(NoLossOption, 1) << "the option survives the game start";
+}
+
+TEST_F(GameRun, LaterGamesRevealWithTheLastStepCount) {
+  EnterStage1();
+  Press('T');
+  ASSERT_EQ(CurrentScene, SceneTitle);
+  run->Frame();
+  Press(plat::KeyReturn);
+  EXPECT_EQ(CurrentScene, SceneShipSelect);
+  EXPECT_EQ(WipeState.direction, -1);
+  EXPECT_EQ(WipeState.progress, 26);
+}
+
+TEST_F(GameRun, ShipCannotMoveBeforeClock150) {
+  EnterStage1();
+  run->KeyDown(plat::KeyRight);
+  run->Frames(30);
+  EXPECT_LT(StageClock, 150.0f);
+  EXPECT_FLOAT_EQ(PlayerX, PlayfieldLeft + 150.0f);
+  StageClock = 150;
+  run->Frames(10);
+  EXPECT_GT(PlayerX, PlayfieldLeft + 150.0f);
+  run->Frames(200);
+  EXPECT_FLOAT_EQ(PlayerX, PlayfieldLeft + 300.0f) << "clamped to the playfield";
+  run->KeyUp(plat::KeyRight);
+}
+
+TEST_F(GameRun, PauseHaltsTheStageAndResumes) {
+  EnterStage1();
+  run->Frames(5);
+  Press('S');
+  const float clock = StageClock;
+  const uint32_t pixel = run->BackPixel(PlayfieldLeft + 100, 300);
+  run->Frames(20);
+  EXPECT_EQ(Paused, 1);
+  EXPECT_FLOAT_EQ(StageClock, clock);
+  EXPECT_EQ(run->BackPixel(PlayfieldLeft + 100, 300), pixel);
+  Press('S');
+  run->Frames(2);
+  EXPECT_GT(StageClock, clock);
+}
+
+TEST_F(GameRun, LossGraceContinueAndResume) {
+  EnterStage1();
+  StageClock = 200;
+  run->Frame();
+  PlayerAlive = 0;  // an enemy bullet's hit
+  run->Frames(50);
+  EXPECT_EQ(PlayerEnergy, 999 - 16);
+  EXPECT_EQ(PlayerAlive, 1);
+  EXPECT_EQ(RespawnFlag, 1);
+  PlayerAlive = 0;  // hits during the grace period are ignored
+  run->Frame();
+  EXPECT_EQ(PlayerAlive, 1);
+  run->FramesUntil([] { return RespawnFlag == 0; }, 300);
+  EXPECT_EQ(RespawnFlag, 0);
+  EXPECT_EQ(PlayerEnergy, 999 - 16);
+
+  // The last of the energy brings up the continue prompt.
+  PlayerEnergy = 5;
+  Score = 12345;
+  PlayerAlive = 0;
+  run->FramesUntil([] { return ContinueShown == 1; }, 80);
+  ASSERT_EQ(ContinueShown, 1);
+  EXPECT_EQ(Paused, 1);
+  const float clock = StageClock;
+  Press('S');  // S does nothing at the prompt
+  EXPECT_EQ(Paused, 1);
+  run->Frames(10);
+  EXPECT_FLOAT_EQ(StageClock, clock);
+  Press('Y');
+  EXPECT_EQ(Paused, 0);
+  EXPECT_EQ(PlayerEnergy, 111);
+  EXPECT_EQ(Score, 0);
+  EXPECT_EQ(RespawnFlag, 1);
+  run->Frames(2);
+  EXPECT_GT(StageClock, clock);
+}
+
+TEST_F(GameRun, TReturnsToTitleWithEverythingIdleAndHighScoreKept) {
+  EnterStage1();
+  StageClock = 200;
+  run->KeyDown('V');
+  run->KeyDown('M');
+  run->Frames(30);
+  run->KeyUp('V');
+  run->KeyUp('M');
+  AddScore(777);
+  const int high = HighScore;
+  Stage1BurstPool02[0].active = 1;
+  EnemyAPool[3].active = 1;
+  ASSERT_FALSE(PlayerPoolsIdle());
+  Press('T');
+  EXPECT_EQ(CurrentScene, SceneTitle);
+  EXPECT_TRUE(PlayerPoolsIdle());
+  EXPECT_TRUE(AllBulletPoolsIdle());
+  EXPECT_EQ(EnemyAPool[3].active, 0);
+  EXPECT_EQ(Score, 0);
+  EXPECT_EQ(HighScore, high);
+  EXPECT_EQ(ControlMode.keyboard, 1);
+  EXPECT_EQ(ShipType, 0);
+  run->Frames(2);
+  EXPECT_EQ(CurrentScene, SceneTitle);
+}
+
+TEST_F(GameRun, EscEndsTheProgramFromAStage) {
+  EnterStage1();
+  run->Frames(3);
+  run->KeyDown(plat::KeyEscape);
+  run->Frames(5);
+  EXPECT_FALSE(run->Running());
+  EXPECT_EQ(CurrentScene, SceneNone);
+}
+
+TEST_F(GameRun, StageEndWindowForcesTheBossDeath) {
+  EnterStage1();
+  StageClock = 9990;
+  run->Frame();
+  EXPECT_GT(StageBoss[Stage1BossIndex].hitPoints, 0.0f);
+  StageClock = 10001;
+  run->Frame();
+  EXPECT_EQ(StageBoss[Stage1BossIndex].hitPoints, 0.0f);
+}
+
+TEST_F(GameRun, StageEndsEvenAfterOneLongFrame) {
+  EnterStage1();
+  StageClock = 9990;
+  run->Frame();
+  run->AdvanceMs(8000);  // one frame of eight seconds jumps past the window
+  run->Frame();
+  EXPECT_GT(StageClock, 10100.0f);
+  EXPECT_EQ(StageBoss[Stage1BossIndex].hitPoints, 0.0f);
+}
+
+TEST_F(GameRun, BossCounterRunsOnlyInsideTheBand) {
+  EnterStage1();
+  StageClock = 1500;
+  run->Frames(3);
+  EXPECT_EQ(Stage1AttackCounter, 0) << "1020 hit points lie above the band";
+  StageBoss[Stage1BossIndex].hitPoints = 1000;
+  run->Frames(3);
+  EXPECT_EQ(Stage1AttackCounter, 3);
+  Stage1AttackCounter = 4299;
+  run->Frame();
+  EXPECT_EQ(Stage1AttackCounter, 0);
+}
+
+TEST_F(GameRun, ShipSelectDemoAlternatesShips) {
+  ASSERT_TRUE(WaitForScene(SceneTitle, 5));
+  Press(plat::KeyReturn);
+  ASSERT_TRUE(WaitForScene(SceneShipSelect));
+  DemoCounter = 0;
+  run->Frames(15);
+  EXPECT_EQ(ShipType, 1);
+  run->Frames(200);
+  EXPECT_EQ(ShipType, 2);
+  EXPECT_FLOAT_EQ(PlayerX, PlayfieldLeft + 150.0f);
+  EXPECT_FLOAT_EQ(PlayerY, 190.0f);
+}
+
+TEST_F(GameRun, EndingPhasesAndSpace) {
+  EnterStage1();
+  ChangeScene(SceneEnding, 60);
+  run->Frame();
+  EXPECT_EQ(CurrentScene, SceneEnding);
+  EXPECT_LT(StageClock, 1.0f) << "the ending starts its own clock";
+  HighScore = 75000000;
+  StageClock = 400;
+  run->Frame();
+  EXPECT_EQ(RankingTable[0], 100000000);
+  EXPECT_EQ(RankingTable[1], 75000000);
+  EXPECT_EQ(RankingTable[2], 30000000);
+  StageClock = 1100.9f;
+  run->Frame();
+  EXPECT_EQ(CurrentScene, SceneTitle);
+  EXPECT_EQ(WipeState.steps, 60);
+
+  ChangeScene(SceneEnding, 60);
+  run->Frame();
+  Press(plat::KeySpace);
+  EXPECT_EQ(CurrentScene, SceneTitle);
+  EXPECT_EQ(Score, 0);
+}
+
+TEST(Ranking, OnlyTheFirstReachedRowShowsTheHighScore) {
+  Score = 0;
+  HighScore = 40000;
+  DrawRanking();
+  EXPECT_EQ(RankingTable[6], 50000) << "below every row nothing changes";
+  HighScore = 1000000;
+  DrawRanking();
+  EXPECT_EQ(RankingTable[3], 20000000);
+  EXPECT_EQ(RankingTable[4], 1000000);
+  EXPECT_EQ(RankingTable[5], 700000);
+}
+
+}  // namespace
