@@ -16,7 +16,10 @@ void Song::Note(int track, int tick, int len, int key, int velocity) {
   uint8_t ch = static_cast<uint8_t>(p.channel);
   // Notes end a hair early so a held note never overlaps its repeat.
   int end = std::min(tick + std::max(1, len - 8), length_);
-  p.events.push_back({tick, 1, {static_cast<uint8_t>(0x90 | ch), static_cast<uint8_t>(key), static_cast<uint8_t>(velocity)}});
+  p.events.push_back(
+      {tick,
+       1,
+       {static_cast<uint8_t>(0x90 | ch), static_cast<uint8_t>(key), static_cast<uint8_t>(velocity)}});
   p.events.push_back({end, 0, {static_cast<uint8_t>(0x80 | ch), static_cast<uint8_t>(key), 0}});
 }
 
@@ -35,8 +38,10 @@ std::vector<uint8_t> Song::Encode() const {
 
   Bytes tempo;
   const uint32_t usec = 60000000u / static_cast<uint32_t>(bpm_);
-  tempo.Vlq(0), tempo.U8(0xFF), tempo.U8(0x51), tempo.U8(3), tempo.U8(usec >> 16), tempo.U8(usec >> 8), tempo.U8(usec);
-  tempo.Vlq(0), tempo.U8(0xFF), tempo.U8(0x58), tempo.U8(4), tempo.U8(4), tempo.U8(2), tempo.U8(24), tempo.U8(8);
+  tempo.Vlq(0), tempo.U8(0xFF), tempo.U8(0x51), tempo.U8(3), tempo.U8(usec >> 16), tempo.U8(usec >> 8),
+      tempo.U8(usec);
+  tempo.Vlq(0), tempo.U8(0xFF), tempo.U8(0x58), tempo.U8(4), tempo.U8(4), tempo.U8(2), tempo.U8(24),
+      tempo.U8(8);
   tempo.Vlq(static_cast<uint32_t>(length_)), tempo.U8(0xFF), tempo.U8(0x2F), tempo.U8(0);
   chunk(file, tempo);
 
@@ -48,8 +53,9 @@ std::vector<uint8_t> Song::Encode() const {
     t.Vlq(0), t.U8(0xB0 | ch), t.U8(7), t.U8(p.volume);
     t.Vlq(0), t.U8(0xB0 | ch), t.U8(10), t.U8(p.pan);
     std::vector<Event> ev = p.events;
-    std::stable_sort(ev.begin(), ev.end(),
-                     [](const Event& a, const Event& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+    std::stable_sort(ev.begin(), ev.end(), [](const Event& a, const Event& b) {
+      return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+    });
     int now = 0;
     for (const Event& e : ev) {
       t.Vlq(static_cast<uint32_t>(e.tick - now));
