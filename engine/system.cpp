@@ -128,6 +128,14 @@ int IsFrameDue() {
   return 1;
 }
 
+void YieldUntilFrame() {
+  // The pacer polls; while more than two milliseconds remain, lend the
+  // processor to others for one of them rather than spin.
+  const int64_t left = FrameTimer.period - (FrameTimer.now - FrameTimer.last);
+  const int64_t perMs = FrameTimer.counterSource ? FrameTimer.frequency / 1000 : 1;
+  if (FrameTimer.pacing && left > 2 * perMs) plat::SleepMs(1);
+}
+
 int SetWait(int slot, uint32_t ms) {
   if (static_cast<unsigned>(slot - 1) > 9) return ReportError("velSystem::SetWait", "ウェイトNoが範囲外です");
   Waits[slot] = plat::Milliseconds() + ms;

@@ -71,6 +71,8 @@ void UnclipCursor();
 
 int InitFrameTimer(int fps);
 int IsFrameDue();
+// Sleeps a millisecond when the next frame is still far off (never on the virtual clock).
+void YieldUntilFrame();
 int SetWait(int slot, uint32_t ms);
 int IsWaitOver(int slot);
 int InitWaits();

@@ -85,6 +85,8 @@ bool RunLoopPass() {
       ++SceneCalls;
       fn();
       ran = true;
+    } else {
+      velSystem::YieldUntilFrame();
     }
   }
   if (CurrentScene != PreviousScene)
