@@ -120,6 +120,7 @@ void TranslateSdlEvent(const SDL_Event& e) {
       QueueKey(MapKey(e.key.keysym.sym), e.type == SDL_KEYDOWN, (e.key.keysym.mod & KMOD_ALT) != 0);
       break;
     case SDL_MOUSEMOTION: {
+      PostMessage(MsgSetCursor);
       int x = e.motion.x, y = e.motion.y;
       ClampToClient(x, y);
       PostMessage(MsgMouseMove, 0, PackPoint(x, y));
@@ -227,9 +228,16 @@ bool CreateGameWindow(const WindowDesc& desc) {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     Uint32 flags = SDL_WINDOW_SHOWN;
-    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
-    if (desc.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    w.window = SDL_CreateWindow(desc.title.c_str(), x, y, desc.clientWidth, desc.clientHeight, flags);
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED, width = desc.clientWidth,
+        height = desc.clientHeight;
+    if (desc.fullScreen) {
+      // A borderless window over the whole desktop, made full screen: the
+      // picture is scaled into it with black bars.
+      flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
+      x = y = 0;
+      GetDesktopSize(width, height);
+    }
+    w.window = SDL_CreateWindow(desc.title.c_str(), x, y, width, height, flags);
     if (!w.window) return false;
     w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED);
     if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
@@ -256,6 +264,7 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.cursorShown = true;
   w.mouseHeld[0] = w.mouseHeld[1] = false;
   PostMessage(MsgActivateApp, 1);
+  PostMessage(MsgSetCursor);
   int x = 0, y = 0;
   if (w.window) SDL_GetWindowPosition(w.window, &x, &y);
   PostMessage(MsgMove, 0, PackPoint(x, y));
