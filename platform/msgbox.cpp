@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/headless.h"
+#include "platform/sound.h"
 #include "platform/window.h"
 
 namespace plat {
@@ -26,7 +27,10 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
 
 const std::vector<RecordedBox>& BoxLog() { return boxes; }
 void ClearBoxLog() { boxes.clear(); }
-void Beep() { ++beeps; }
+void Beep() {
+  ++beeps;
+  PlayBeepTone();
+}
 int BeepCount() { return beeps; }
 
 }  // namespace plat

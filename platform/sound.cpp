@@ -53,7 +53,7 @@ bool OpenAudio() {
   }
   Mix_QuerySpec(&deviceFreq, &deviceFormat, &deviceChannels);
   Mix_AllocateChannels(16);
-  nextChannel = 0;
+  nextChannel = 1;  // channel 0 is the warning beep's
   device = true;
   return true;
 }
@@ -145,5 +145,22 @@ bool SoundPlaying(const SoundBuffer* b) {
 uint32_t SoundFrequency(const SoundBuffer* b) { return b ? b->format.samplesPerSec : 0; }
 int SoundPlayCount(const SoundBuffer* b) { return b ? b->playCount : 0; }
 int LiveSoundBufferCount() { return liveBuffers; }
+
+void PlayBeepTone() {
+  if (!device) return;
+  // 120 ms of a soft 880 Hz square wave, made once in the device's own format.
+  static std::vector<int16_t> tone;
+  static Mix_Chunk* chunk = nullptr;
+  if (!chunk) {
+    if (deviceFormat != AUDIO_S16SYS) return;
+    const int frames = deviceFreq * 120 / 1000;
+    tone.resize(static_cast<size_t>(frames) * deviceChannels);
+    for (int i = 0; i < frames; ++i)
+      for (int c = 0; c < deviceChannels; ++c)
+        tone[static_cast<size_t>(i) * deviceChannels + c] = (i * 880 * 2 / deviceFreq) % 2 ? 3000 : -3000;
+    chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(tone.data()), static_cast<Uint32>(tone.size() * 2));
+  }
+  if (chunk) Mix_PlayChannel(0, chunk, 0);
+}
 
 }  // namespace plat

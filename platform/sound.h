@@ -38,5 +38,7 @@ bool SoundPlaying(const SoundBuffer* b);
 uint32_t SoundFrequency(const SoundBuffer* b);
 int SoundPlayCount(const SoundBuffer* b);
 int LiveSoundBufferCount();
+// A short warning tone on the device, when there is one.
+void PlayBeepTone();
 
 }  // namespace plat
