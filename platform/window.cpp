@@ -38,8 +38,9 @@ struct WindowState {
   bool cursorShown = true;
   int headlessCursorX = 0, headlessCursorY = 0;
   bool mouseHeld[2] = {false, false};
-  // A headless run started from the command line takes its keys from
-  // VELKOR_KEYS, "ms:key,ms:key...": each key is pressed that many ms after start.
+  // A run started from the command line may take scripted keys from
+  // VELKOR_KEYS, "ms:key,ms:key...": each key is pressed that many ms after
+  // the window opens (the executables' own tests use it).
   std::deque<std::pair<uint32_t, int>> script;
   uint32_t createdMs = 0;
 };
@@ -167,12 +168,20 @@ void LoadKeyScript() {
   }
 }
 
+// Each scripted key is held for 100 ms, long enough for the game to see it.
 void RunKeyScript() {
   WindowState& w = W();
+  constexpr uint32_t HoldMs = 100;
   while (!w.script.empty() && Milliseconds() - w.createdMs >= w.script.front().first) {
-    QueueKey(w.script.front().second, true, false);
-    QueueKey(w.script.front().second, false, false);
+    const auto [at, key] = w.script.front();
     w.script.pop_front();
+    if (key > 0) {
+      QueueKey(key, true, false);
+      auto later = std::find_if(w.script.begin(), w.script.end(), [&](const auto& e) { return e.first > at + HoldMs; });
+      w.script.insert(later, {at + HoldMs, -key});
+    } else {
+      QueueKey(-key, false, false);
+    }
   }
 }
 
@@ -209,7 +218,7 @@ bool Headless() {
     const char* env = std::getenv("VELKOR_HEADLESS");
     W().headless = env && *env && *env != '0';
     W().headlessChosen = true;
-    if (W().headless) LoadKeyScript();
+
   }
   return W().headless;
 }
@@ -261,6 +270,8 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
   w.exists = true;
   w.createdMs = Milliseconds();
+  w.script.clear();
+  LoadKeyScript();
   w.cursorShown = true;
   w.mouseHeld[0] = w.mouseHeld[1] = false;
   PostMessage(MsgActivateApp, 1);
