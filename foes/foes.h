@@ -32,9 +32,11 @@ struct EnemyARecord : EnemyBase {
 };
 using EnemyCRecord = EnemyARecord;
 
+// The gunship keeps its speeds along the heading's x and y components in vx
+// and vy, so the explosion shared with EnemyA can stop it the same way.
 struct EnemyBRecord : EnemyBase {
-  float speedX = 0;
-  float speedY = 0;
+  float vx = 0;
+  float vy = 0;
   float heading = 0;
   float phaseTimer = 0;
   float hitPoints = 2000;
@@ -136,7 +138,41 @@ extern SparkRecord Stage3Sparks[SparkRows][SparksPerRow];
 void ResetEnemySide();
 void ResetBosses();
 
-// Enemy and boss routines the game calls.
+// EnemyA: the general enemy pool. Program and kind are passed every frame.
+void SpawnEnemyA(int slot, int w, int h);
+void MoveEnemyA(int slot, int program, int w, int h);
+void DrawEnemyA(int slot, int kind);
+
+// EnemyB: gunships with their debris.
+void SpawnEnemyB(int slot, int w, int h, int type);
+void MoveEnemyB(int slot, int program, int w, int h);
+void UpdateEnemyB(int slot, int kind);
+void SpawnEnemyBDebris(int slot, int w, int h);
+void MoveEnemyBDebris(int slot, int w, int h);
+void DrawEnemyBDebris(int slot);
+
+// EnemyC: carriers with their two jointed arms and the arms' debris.
+void SpawnEnemyC(int slot, int w, int h);
+void MoveEnemyC(int slot, int program, int w, int h);
+void UpdateEnemyC(int slot, int kind);
+void SpawnEnemyCLeftArm(int slot, int offset);
+void SpawnEnemyCRightArm(int slot);
+void UpdateEnemyCLeftArm(int slot, int kind);
+void UpdateEnemyCRightArm(int slot, int kind);
+void SpawnEnemyCLeftDebris(int slot, int w, int h);
+void SpawnEnemyCRightDebris(int slot, int w, int h);
+void MoveEnemyCLeftDebris(int slot, int w, int h);
+void MoveEnemyCRightDebris(int slot, int w, int h);
+void DrawEnemyCLeftDebris(int slot);
+void DrawEnemyCRightDebris(int slot);
+
+// The coin each EnemyA slot drops when it explodes.
+void DropEnemyACoin(int slot);
+void MoveEnemyACoin(int slot);
+void DrawEnemyACoin(int slot);
+
+// Bosses: movement scripts, pictures with damage, and the death sequences
+// that end the stage.
 void MoveStage1Boss();
 void MoveStage2Boss();
 void MoveStage3Boss();
@@ -146,6 +182,8 @@ void DrawStage3Boss();
 void UpdateStage1BossDeath();
 void UpdateStage2BossDeath();
 void UpdateStage3BossDeath();
+
+// Sparks thrown by main shots striking a boss.
 void SpawnStage1BossSparks();
 void SpawnStage2BossSparks();
 void SpawnStage3BossSparks();

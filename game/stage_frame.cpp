@@ -151,7 +151,9 @@ void RunBossSection(const StageRules& rules) {
     if (rules.schedule->attack) rules.schedule->attack(c);
     if (c >= rules.attackWrap) c = 0;
   }
-  if (stageOver) {
+  // Read the clock again: a death that ended inside the draw has already
+  // reset it, and the next scene's fresh boss must be left alone.
+  if (StageClock >= rules.stageEnd) {
     boss.hitPoints = 0;
     rules.bossDeath();
   }

@@ -1,0 +1,56 @@
+// Burning fragments thrown up out of gunships and carrier arms.
+#include "engine/random.h"
+#include "engine/velSystem.h"
+#include "foes/enemy_parts.h"
+#include "game/assets.h"
+
+namespace {
+
+constexpr int DebrisSize = 40, DebrisFrames = 7;
+constexpr float Upward = 1.5707964f;
+// A fragment leaves above its owner, never below: parked high.
+constexpr float DebrisParkY = -2550;
+
+}  // namespace
+
+void ThrowDebris(DebrisRecord* set, float x, float y, int w, int h) {
+  for (int i = 0; i < DebrisPerOwner; ++i) {
+    DebrisRecord& d = set[i];
+    if (d.active) continue;
+    // A thrower narrower than a fragment throws from its left edge; the draw
+    // is made all the same so the random sequence does not depend on it.
+    const int spread = w - DebrisSize;
+    const int r = Random();
+    d.x = x + (spread > 0 ? r % spread : 0);
+    d.y = y + (h - DebrisSize) / 2;
+    d.spareRandom = Random() % 4;
+    d.spareAngle = Upward;
+    d.vy = static_cast<float>(-(Random() % 100 + 100));
+    d.vx = static_cast<float>(Random() % 100 - 50);
+    d.active = 1;
+    d.frame = 0;
+  }
+}
+
+void StepDebris(DebrisRecord& d, float ownerX, float ownerY, int w, int h) {
+  if (d.active) {
+    d.x += d.vx * FrameSeconds;
+    d.y += d.vy * FrameSeconds;
+  }
+  const int r = Random();
+  if (d.y < ownerY - h - r % 100 || d.x < ownerX - 40 || d.x > ownerX + w + 40) {
+    d.active = 0;
+    d.x = ParkedX;
+    d.y = DebrisParkY;
+  }
+}
+
+void DrawDebris(DebrisRecord* set) {
+  for (int i = 0; i < DebrisPerOwner; ++i) {
+    DebrisRecord& d = set[i];
+    if (!d.active) continue;
+    DrawPicture(static_cast<int>(d.x), static_cast<int>(d.y), PicZBAK6B, DebrisSize * d.frame, 0,
+                DebrisSize * d.frame + DebrisSize, DebrisSize);
+    d.frame = d.frame + 1 >= DebrisFrames ? 0 : d.frame + 1;
+  }
+}

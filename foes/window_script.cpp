@@ -1,0 +1,92 @@
+// The one interpreter of clock-window scripts.
+#include "foes/window_script.h"
+
+#include <cmath>
+
+#include "engine/layout.h"
+#include "engine/velSystem.h"
+#include "game/assets.h"
+
+namespace {
+
+constexpr float SlideTop = -480;
+
+void DrawSlide(const SlidePicture& s) {
+  DrawPicture(static_cast<int>(s.slide->x), static_cast<int>(s.slide->y), *s.picture, 0, 0, s.width,
+              s.height);
+}
+
+void Apply(const Step& step, const WindowScript& script, ScriptBody& body) {
+  const float dt = FrameSeconds;
+  switch (step.op) {
+    case Op::Speed:
+      *body.vx = step.a;
+      *body.vy = step.b;
+      break;
+    case Op::SpeedX:
+      *body.vx = step.a;
+      break;
+    case Op::Drift:
+      *body.x += step.a * *body.vx * dt;
+      break;
+    case Op::Home:
+      *body.x = PlayfieldLeft + script.homeX;
+      *body.y = script.homeY;
+      break;
+    case Op::Place:
+      *body.x = PlayfieldLeft + script.homeX;
+      *body.y = step.a;
+      break;
+    case Op::Enter:
+      *body.x = PlayfieldLeft + script.homeX;
+      *body.y = static_cast<float>(-body.h);
+      break;
+    case Op::Move:
+      *body.x += step.a * dt;
+      *body.y += step.b * dt;
+      break;
+    case Op::Descend:
+      *body.y += *body.vy * dt;
+      break;
+    case Op::Turn:
+      *body.x += std::cos(*body.heading) * *body.vx * dt;
+      *body.y += std::sin(*body.heading) * *body.vy * dt;
+      *body.heading += body.turn;
+      break;
+    case Op::Anchor:
+      *body.x = body.anchorX;
+      *body.y = body.anchorY;
+      break;
+    case Op::MoveTip:
+      *body.tipX += step.a * dt;
+      *body.tipY += step.b * dt;
+      break;
+    case Op::SlideStart:
+      DrawSlide(*body.slide);
+      body.slide->slide->x = PlayfieldLeft + step.a;
+      body.slide->slide->y = 600;
+      body.slide->slide->speed = step.b;
+      break;
+    case Op::SlideUp: {
+      ArrivalSlide& s = *body.slide->slide;
+      DrawSlide(*body.slide);
+      s.x = PlayfieldLeft + step.a;
+      s.y -= s.speed * dt;
+      if (s.y < SlideTop) s = ArrivalSlide{};
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+void ApplyWindows(const WindowScript& script, float clock, ScriptBody& body) {
+  for (const Window& w : script.windows)
+    if (w.Holds(clock)) Apply(w.step, script, body);
+}
+
+void RunWindowScript(const WindowScript& script, float& clock, ScriptBody& body) {
+  clock += script.rate * FrameSeconds;
+  ApplyWindows(script, clock, body);
+  if (clock >= script.loopFrom) clock = script.loopTo;
+}
