@@ -1,0 +1,39 @@
+// A stage's timeline is data: windows of the stage clock or of the boss
+// attack counter, each with the calls it makes in every frame it holds.
+#pragma once
+#include <span>
+
+using TimelineCall = void (*)();
+
+// Clock windows are open (<) or closed (<=) at each end, as the schedule says.
+enum class Edge : unsigned char { Open, Closed };
+
+struct ClockWindow {
+  float low;
+  Edge lowEdge;
+  float high;
+  Edge highEdge;
+  TimelineCall run;
+};
+
+// Shorthands for the usual shapes: low < clock < high, low <= clock <= high.
+constexpr ClockWindow Between(float low, float high, TimelineCall run) {
+  return {low, Edge::Open, high, Edge::Open, run};
+}
+constexpr ClockWindow Within(float low, float high, TimelineCall run) {
+  return {low, Edge::Closed, high, Edge::Closed, run};
+}
+
+// Counter windows are closed at both ends.
+struct CounterWindow {
+  int low;
+  int high;
+  TimelineCall run;
+};
+
+bool Holds(const ClockWindow& w, float clock);
+// Every window that holds the value runs, in table order.
+void RunClockWindows(std::span<const ClockWindow> table, float clock);
+void RunCounterWindows(std::span<const CounterWindow> table, int c);
+// Calls each routine in order (the fixed lists of moves and draws).
+void RunInOrder(std::span<const TimelineCall> calls);
