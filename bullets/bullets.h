@@ -25,7 +25,9 @@ struct VelBulletRecord32 {
   int spare = 0;
 };
 
-struct AngleBulletRecord56 {
+// The 56- and 64-byte angle records share their fields; the two names only
+// tell which pools are laid out and reset together.
+struct AngleBulletRecord {
   int frame = 0;
   int tick = 0;
   float x = BulletParkX;
@@ -34,8 +36,8 @@ struct AngleBulletRecord56 {
   float speed = 0;
   int active = 0;
 };
-// Same fields, separate pools (laid out and reset apart from the 56s).
-struct AngleBulletRecord64 : AngleBulletRecord56 {};
+using AngleBulletRecord56 = AngleBulletRecord;
+using AngleBulletRecord64 = AngleBulletRecord;
 
 struct AngleBulletRecord60 {
   int frame = 0;
@@ -197,9 +199,11 @@ VELKOR_BULLET_POOLS(VELKOR_DECLARE_POOL)
 // Two aimed pools wait with a shallower heading than the rest.
 constexpr float Stage3Aimed22IdleAngle = -0.016249618f;
 
-// Counters kept beside the pools.
-extern int Stage1RadialCounter[6];  // series counters of Stage1RadialPool01..06
-extern int Stage3CurveCounter[6];   // fire sequencers of Stage3CurvePool01..06
+// Counters kept beside the pools: the series counters of Stage1RadialPool01..06
+// and the fire sequencers of Stage3CurvePool01..06.
+extern int Stage1RadialCounter01, Stage1RadialCounter02, Stage1RadialCounter03;
+extern int Stage1RadialCounter04, Stage1RadialCounter05, Stage1RadialCounter06;
+extern int Stage3CurveCounter[6];
 
 // The enemies' own shot pools, one block of records per enemy.
 constexpr int EnemyAimedBlock = 15;

@@ -6,7 +6,8 @@
 VELKOR_BULLET_POOLS(VELKOR_DEFINE_POOL)
 #undef VELKOR_DEFINE_POOL
 
-int Stage1RadialCounter[6];
+int Stage1RadialCounter01, Stage1RadialCounter02, Stage1RadialCounter03;
+int Stage1RadialCounter04, Stage1RadialCounter05, Stage1RadialCounter06;
 int Stage3CurveCounter[6];
 
 AngleBulletRecord64 EnemyAimedPool01[2 * EnemyAimedBlock];
@@ -48,7 +49,9 @@ void ResetBulletPools() {
 #undef VELKOR_PARK_POOL
   for (AngleBulletRecord56& r : Stage3AimedPool22) r.angle = Stage3Aimed22IdleAngle;
   for (AngleBulletRecord56& r : Stage3AimedPool23) r.angle = Stage3Aimed22IdleAngle;
-  for (int i = 0; i < 6; ++i) Stage1RadialCounter[i] = Stage3CurveCounter[i] = 0;
+  Stage1RadialCounter01 = Stage1RadialCounter02 = Stage1RadialCounter03 = 0;
+  Stage1RadialCounter04 = Stage1RadialCounter05 = Stage1RadialCounter06 = 0;
+  for (int& counter : Stage3CurveCounter) counter = 0;
 }
 
 void ResetEnemyShotPools() {

@@ -1,0 +1,110 @@
+// Curving beams of the third boss: each beam leaves its muzzle sideways, bends
+// down and falls away to the other side along a table of whole-pixel steps.
+// The beams cannot hurt the ship, so nothing tests them against it.
+#include "bullets/bullet_routines.h"
+#include "bullets/families.h"
+#include "engine/velSystem.h"
+#include "foes/foes.h"
+#include "game/assets.h"
+
+namespace {
+
+constexpr int CurveRecords = 50;
+constexpr int CurveGap = 3;
+constexpr int CurveCycle = 150;
+
+// A stretch of the phase clock (both ends included) and the step per frame.
+struct Phase {
+  float from, to;
+  int dx, dy;
+};
+
+constexpr Phase Bend[] = {{0, 3, -6, 0},  {4, 6, -6, 3},  {7, 9, -6, 6}, {10, 12, -3, 6},
+                          {13, 15, 0, 6}, {16, 18, 1, 6}, {19, 21, 2, 6}};
+constexpr Phase SmallTail[] = {{22, 250, 3, 6}};
+constexpr Phase MediumTail[] = {{22, 24, 3, 6}, {25, 27, 4, 6}, {28, 250, 5, 6}};
+constexpr Phase LargeTail[] = {{22, 24, 3, 6}, {25, 27, 4, 6}, {28, 30, 5, 6},  {31, 33, 6, 6},
+                               {34, 36, 7, 6}, {37, 39, 8, 6}, {40, 280, 10, 6}};
+
+struct CurveRow {
+  int id;
+  StepBulletRecord24 (&pool)[CurveRecords];
+  int& counter;
+  const int& slot;
+  int size;
+  int muzzleX, muzzleY;
+  float rate;
+  int mirror;  // +1 plain, -1 mirrored: every x step negated
+  const Phase* tail;
+  int tailCount;
+};
+
+enum CurveId { VELKOR_CURVE_ROUTINES(VELKOR_MEMBER_ID) };
+
+template <int N>
+constexpr CurveRow Curve(CurveId id, StepBulletRecord24 (&pool)[CurveRecords], const int& slot, int size,
+                         int x, int y, float rate, int mirror, const Phase (&tail)[N]) {
+  return {id, pool, Stage3CurveCounter[id], slot, size, x, y, rate, mirror, tail, N};
+}
+
+constexpr CurveRow CurveRows[] = {
+    Curve(Stage3Curve01Id, Stage3CurvePool01, PicRAY4, 30, 135, 135, 20, 1, SmallTail),
+    Curve(Stage3Curve02Id, Stage3CurvePool02, PicRAY4, 30, 275, 135, 20, -1, SmallTail),
+    Curve(Stage3Curve03Id, Stage3CurvePool03, PicRAY5, 40, 130, 130, 30, 1, MediumTail),
+    Curve(Stage3Curve04Id, Stage3CurvePool04, PicRAY5, 40, 270, 130, 30, -1, MediumTail),
+    Curve(Stage3Curve05Id, Stage3CurvePool05, PicRAY6, 50, 125, 105, 40, 1, LargeTail),
+    Curve(Stage3Curve06Id, Stage3CurvePool06, PicRAY6, 50, 265, 105, 40, -1, LargeTail),
+};
+static_assert(RowsInOrder(CurveRows));
+
+const Phase* FindPhase(const CurveRow& row, float t) {
+  for (const Phase& p : Bend)
+    if (t >= p.from && t <= p.to) return &p;
+  for (int i = 0; i < row.tailCount; ++i)
+    if (t >= row.tail[i].from && t <= row.tail[i].to) return &row.tail[i];
+  return nullptr;
+}
+
+void SpawnCurve(const CurveRow& row, int index) {
+  StepBulletRecord24& r = row.pool[index];
+  if (r.active != 0) return;
+  const BossRecord& boss = StageBoss[Stage3BossIndex];
+  r.active = 1;
+  r.x = static_cast<int>(boss.x) + row.muzzleX;
+  r.y = static_cast<int>(boss.y) + row.muzzleY;
+}
+
+// One beam every three calls, records 1 to 49, then a gap of six: the counter
+// returns to 0 after the comparison, so record 0 is never fired.
+void TimeCurve(const CurveRow& row) {
+  ++row.counter;
+  if (row.counter % CurveGap == 0 && row.counter / CurveGap >= 1 && row.counter / CurveGap < CurveRecords)
+    SpawnCurve(row, row.counter / CurveGap);
+  if (row.counter >= CurveCycle) row.counter = 0;
+}
+
+void MoveCurve(const CurveRow& row) {
+  for (StepBulletRecord24& r : row.pool) {
+    if (r.active == 0) continue;
+    r.phaseTimer += row.rate * FrameSeconds;
+    if (const Phase* p = FindPhase(row, r.phaseTimer)) {
+      r.x += row.mirror * p->dx;
+      r.y += p->dy;
+    }
+    if (r.y > 600) {
+      r.active = 0;
+      r.phaseTimer = 0;
+    }
+  }
+}
+
+void DrawCurve(const CurveRow& row) {
+  for (const StepBulletRecord24& r : row.pool)
+    if (r.active != 0) DrawPicture(r.x, r.y, row.slot, 0, 0, row.size, row.size);
+}
+
+}  // namespace
+
+#define VELKOR_CURVE_ENTRY(name) \
+  VELKOR_INDEX_ENTRIES(name, CurveRows, TimeCurve, SpawnCurve, MoveCurve, DrawCurve)
+VELKOR_CURVE_ROUTINES(VELKOR_CURVE_ENTRY)

@@ -1,0 +1,63 @@
+// A clean bullet world for the pool tests: every pool parked, the ship alive
+// and far from the bosses, the frame at 1/60 s.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "bullets/bullet_routines.h"
+#include "bullets/bullets.h"
+#include "engine/layout.h"
+#include "engine/velSystem.h"
+#include "foes/foes.h"
+#include "game/player.h"
+
+namespace bullettest {
+
+constexpr double Pi = 3.14159265358979323846;
+
+// The difference of two headings folded into (-pi, pi].
+inline double Turn(double a, double b) {
+  double d = std::fmod(a - b, 2 * Pi);
+  if (d > Pi) d -= 2 * Pi;
+  if (d <= -Pi) d += 2 * Pi;
+  return d;
+}
+
+inline double Degrees(double radians) {
+  return radians * 180 / Pi;
+}
+
+class Bullets : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetBulletPools();
+    ResetEnemyShotPools();
+    FrameSeconds = 1.0f / 60;
+    PlayerAlive = 1;
+    PlayerX = PlayfieldLeft + 150;
+    PlayerY = 500;
+    for (BossRecord& boss : StageBoss) {
+      boss.x = PlayfieldLeft - 60;
+      boss.y = 20;
+    }
+  }
+  void TearDown() override {
+    ResetBulletPools();
+    ResetEnemyShotPools();
+  }
+  // Puts the ship so that a bullet at (x, y) lies at offset (ex, ey) from its corner.
+  static void ShipAtOffset(float x, float y, float ex, float ey) {
+    PlayerX = x - ex;
+    PlayerY = y - ey;
+  }
+};
+
+template <class Record, int N>
+int ArmedCount(const Record (&pool)[N]) {
+  int n = 0;
+  for (const Record& r : pool) n += r.active != 0;
+  return n;
+}
+
+}  // namespace bullettest
