@@ -36,6 +36,12 @@ void SpawnEnemyA(int slot, int /*w*/, int h) {
   ArmEnemy(EnemyAPool[slot], x, static_cast<float>(-h));
 }
 
+void PlaceMidBoss(int slot, float x) {
+  constexpr float WaitingY = -300;
+  constexpr int MidBossVariants = 3;
+  if (ValidSlot(slot) && !EnemyAPool[slot].active) ArmEnemy(EnemyAPool[slot], x, WaitingY, MidBossVariants);
+}
+
 void MoveEnemyA(int slot, int program, int w, int h) {
   if (!ValidSlot(slot)) return;
   MoveByProgram(EnemyAPool[slot], ProgramAt(EnemyAPrograms, program), w, h);

@@ -56,10 +56,10 @@ void MoveByProgram(EnemyARecord& e, const EnemyProgram* program, int w, int h) {
   RetireOffscreen(e, w, h);
 }
 
-void ArmEnemy(EnemyARecord& e, float x, float y) {
+void ArmEnemy(EnemyARecord& e, float x, float y, int variants) {
   e.x = x;
   e.y = y;
-  e.variant = Random() % 4;
+  e.variant = Random() % variants;
   e.vy = static_cast<float>(Random() % 70 + 70);
   e.vx = static_cast<float>(Random() % 20 + 20);
   e.active = 1;

@@ -49,7 +49,7 @@ void RetireOffscreen(Record& e, int w, int h) {
 }
 // Arms a record where a spawner places it: variant, vy and vx drawn in this
 // order, active, counters and clocks cleared.
-void ArmEnemy(EnemyARecord& e, float x, float y);
+void ArmEnemy(EnemyARecord& e, float x, float y, int variants = 4);
 
 // ---- Pictures ----
 

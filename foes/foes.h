@@ -142,6 +142,9 @@ void ResetBosses();
 void SpawnEnemyA(int slot, int w, int h);
 void MoveEnemyA(int slot, int program, int w, int h);
 void DrawEnemyA(int slot, int kind);
+// A mid-boss is written into its slot rather than spawned: it waits above the
+// playfield until its program takes over, and an active slot is left alone.
+void PlaceMidBoss(int slot, float x);
 
 // EnemyB: gunships with their debris.
 void SpawnEnemyB(int slot, int w, int h, int type);

@@ -1,5 +1,382 @@
 // Stage 3's timeline: which enemies and bullet routines run in which
 // windows of the stage clock and of the boss attack counter.
+#include "bullets/bullet_routines.h"
+#include "engine/layout.h"
+#include "foes/foes.h"
+#include "game/scoring.h"
 #include "game/stage.h"
+#include "game/timeline.h"
 
-const StageSchedule Stage3Schedule = {};
+namespace {
+
+// Runs several routines as one row's call, in the order given.
+template <TimelineCall... Calls>
+void All() {
+  (Calls(), ...);
+}
+
+// The ring of bursts around the boss; the long one adds 25 and 14.
+constexpr TimelineCall BurstRing =
+    All<SpawnStage3Burst19, SpawnStage3Burst20, SpawnStage3Burst21, SpawnStage3Burst22, SpawnStage3Burst23,
+        SpawnStage3Burst24, SpawnStage3Burst07, SpawnStage3Burst08, SpawnStage3Burst09, SpawnStage3Burst10,
+        SpawnStage3Burst11, SpawnStage3Burst13>;
+constexpr TimelineCall LongBurstRing =
+    All<SpawnStage3Burst19, SpawnStage3Burst20, SpawnStage3Burst21, SpawnStage3Burst22, SpawnStage3Burst23,
+        SpawnStage3Burst24, SpawnStage3Burst25, SpawnStage3Burst07, SpawnStage3Burst08, SpawnStage3Burst09,
+        SpawnStage3Burst10, SpawnStage3Burst11, SpawnStage3Burst13, SpawnStage3Burst14>;
+constexpr TimelineCall StraightsAndTwoWay =
+    All<TimeStage3Straight01, TimeStage3Straight02, TimeStage3TwoWay01>;
+
+// Boss attack counter windows. Several rows share values (at c = 500 five of
+// them run), and the aimed timers from 1920 on come in bands of 181 values
+// with quiet gaps of 19 between them.
+const CounterWindow Attack[] = {
+    {30, 60, All<TimeStage3Aimed22, TimeStage3Aimed23>},
+    {60, 80, StraightsAndTwoWay},
+    {100, 200, All<SpawnStage3Ramp01, SpawnStage3Ramp02>},
+    {160, 200, All<SpawnStage3Burst01, SpawnStage3Burst26>},
+    {200, 300, All<TimeStage3Fan06, TimeStage3Fan07>},
+    {250, 280, BurstRing},
+    {300, 500, All<SpawnStage3Burst27, SpawnStage3Burst28>},
+    {380, 500, All<SpawnStage3Burst01, SpawnStage3Burst26>},
+    {450, 500, StraightsAndTwoWay},
+    {510, 540, BurstRing},
+    {400, 500, All<TimeStage3Fan04, TimeStage3Fan05>},
+    {500, 550, All<TimeStage3Aimed22, TimeStage3Aimed23>},
+    {550, 800, All<TimeStage3Fan04, TimeStage3Fan05>},
+    {600, 750, All<SpawnStage3Whip01, SpawnStage3Whip02>},
+    {800, 950, TimeStage3Fan01},
+    {950, 1200, All<SpawnStage3Ramp01, SpawnStage3Ramp02>},
+    {1000, 1200, All<SpawnStage3Burst27, SpawnStage3Burst28>},
+    {1050, 1200, All<SpawnStage3Burst01, SpawnStage3Burst26>},
+    {1200, 1250, LongBurstRing},
+    {1250, 1500, All<SpawnStage3Whip01, SpawnStage3Whip02, SpawnStage3Whip03, SpawnStage3Whip04>},
+    {1510, 1900,
+     All<TimeStage3Curve01, TimeStage3Curve02, TimeStage3Curve03, TimeStage3Curve04, TimeStage3Curve05,
+         TimeStage3Curve06>},
+    {1920, 2100, TimeStage3Aimed10},
+    {2120, 2300, TimeStage3Aimed13},
+    {2320, 2500, TimeStage3Aimed16},
+    {2520, 2700, TimeStage3Aimed19},
+    {2720, 2900, TimeStage3Aimed01},
+    {2920, 3100, TimeStage3Aimed04},
+    {3120, 3300, TimeStage3Aimed07},
+    {3320, 3500, All<TimeStage3Aimed11, TimeStage3Aimed12>},
+    {3520, 3700, All<TimeStage3Aimed14, TimeStage3Aimed15>},
+    {3720, 3900, All<TimeStage3Aimed17, TimeStage3Aimed18>},
+    {3920, 4100, All<TimeStage3Aimed20, TimeStage3Aimed21>},
+    {4120, 4300, All<TimeStage3Aimed02, TimeStage3Aimed03>},
+    {4320, 4500, All<TimeStage3Aimed05, TimeStage3Aimed06>},
+    {4520, 4700, All<TimeStage3Aimed08, TimeStage3Aimed09>},
+    {4720, 4900, All<TimeStage3Aimed14, TimeStage3Aimed15>},
+};
+
+// A gunship's routines with their fixed arguments, so that rows can list them.
+template <int G, int Type>
+void LaunchGunship() {
+  SpawnEnemyB(G, 80, 80, Type);
+}
+template <int G, int Program, int Size, int Kind>
+void FlyGunship() {
+  MoveEnemyB(G, Program, Size, Size);
+  UpdateEnemyB(G, Kind);
+}
+template <int G>
+void GunshipDebris() {
+  MoveEnemyBDebris(G, 40, 40);
+  DrawEnemyBDebris(G);
+}
+template <int G>
+void ThrowDebris() {
+  SpawnEnemyBDebris(G, 80, 80);
+}
+// Gunships throw debris only when worn down; these are worn down by hand.
+template <int G>
+void WearDown() {
+  EnemyBPool[G].hitPoints = 50.0f;
+  ThrowDebris<G>();
+}
+template <int G>
+void TimeGunshipShots() {
+  TimeEnemyAimed03(G);
+}
+template <int G>
+void GunshipShots() {
+  MoveEnemyAimed03(G);
+  DrawEnemyAimed03(G, 1);
+}
+
+// The two gunships that join the boss. Their debris is asked for every frame
+// but only comes once the player has worn them down.
+const ClockWindow Escorts[] = {
+    Between(2800, 2870, LaunchGunship<2, 1>),
+    Between(2800, 11100, TimeGunshipShots<2>),
+    Between(2800, 2870, LaunchGunship<3, 2>),
+    Between(2800, 11100, All<TimeGunshipShots<3>, ThrowDebris<2>, ThrowDebris<3>>),
+};
+
+void RunEscorts() {
+  RunClockWindows(Escorts, StageClock);
+  // The escorts' shots fly on whatever the clock.
+  GunshipShots<2>();
+  GunshipShots<3>();
+}
+
+void RunAttack(int c) {
+  RunCounterWindows(Attack, c);
+}
+
+// Program and picture kind go with the slot on every frame.
+template <int Slot, int Program, int W, int H, int Kind>
+void Formed() {
+  MoveEnemyA(Slot, Program, W, H);
+  DrawEnemyA(Slot, Kind);
+}
+const TimelineCall Formation[] = {
+    Formed<0, 1, 80, 80, 4>,
+    Formed<1, 2, 80, 80, 4>,
+    Formed<2, 2, 80, 80, 4>,
+    Formed<3, 3, 80, 80, 2>,
+    Formed<4, 4, 80, 80, 2>,
+    Formed<5, 5, 80, 80, 0>,
+    Formed<6, 6, 80, 80, 0>,
+    Formed<7, 7, 80, 80, 0>,
+    Formed<8, 8, 80, 80, 0>,
+    Formed<9, 9, 80, 80, 5>,
+    Formed<10, 10, 80, 80, 6>,
+    Formed<15, 0, 240, 450, 7>,
+    Formed<16, 0, 240, 450, 7>,
+    Formed<17, 3, 240, 450, 9>,
+    Formed<18, 4, 240, 450, 9>,
+    Formed<19, 0, 240, 660, 10>,
+    Formed<20, 0, 240, 660, 10>,
+    GunshipDebris<2>,
+    GunshipDebris<3>,
+    FlyGunship<2, 1, 80, 2>,
+    FlyGunship<3, 2, 80, 2>,
+};
+
+void RunFormation() {
+  RunInOrder(Formation);
+}
+
+constexpr int MidBossSlot = 23;
+
+void MidBossFights() {
+  MoveEnemyA(MidBossSlot, 11, 240, 300);
+  DrawEnemyA(MidBossSlot, 8);
+  SpawnEnemyMissile(MidBossSlot);
+  SpawnEnemyMissileFan(MidBossSlot);
+}
+
+// Mid-boss with four gunships; the second pair is worn down and destroyed
+// first, and its shots are timed but never flown or drawn.
+const ClockWindow MidBoss[] = {
+    Between(380, 480, [] { PlaceMidBoss(MidBossSlot, PlayfieldLeft + 140.0f); }),
+    Between(480, 1000,
+            All<MidBossFights, GunshipDebris<8>, GunshipDebris<9>, FlyGunship<8, 1, 120, 4>,
+                FlyGunship<9, 2, 120, 4>>),
+    Between(480, 700, LaunchGunship<8, 1>),
+    Between(480, 1000, TimeGunshipShots<8>),
+    Between(480, 700, LaunchGunship<9, 2>),
+    Between(480, 1000, TimeGunshipShots<9>),
+    Between(720, 1000, All<WearDown<8>, WearDown<9>>),
+    Between(480, 1000,
+            All<GunshipDebris<10>, GunshipDebris<11>, FlyGunship<10, 3, 120, 4>, FlyGunship<11, 4, 120, 4>>),
+    Between(480, 700, LaunchGunship<10, 1>),
+    Between(480, 1000, TimeGunshipShots<10>),
+    Between(480, 700, LaunchGunship<11, 2>),
+    Between(480, 1000, TimeGunshipShots<11>),
+    Between(690, 1000, All<WearDown<10>, WearDown<11>>),
+    Between(480, 1000, All<TimeGunshipShots<8>, GunshipShots<8>, TimeGunshipShots<9>, GunshipShots<9>>),
+    Between(860, 1000,
+            [] {
+              DestroyEnemyB(10);
+              DestroyEnemyB(11);
+            }),
+    Between(880, 1000,
+            [] {
+              DestroyEnemyA(MidBossSlot);
+              DestroyEnemyB(8);
+              DestroyEnemyB(9);
+            }),
+};
+
+constexpr int Carrier = 1;
+
+// The carrier with its two arms: it arrives, fights, sheds debris, and is
+// blown up by the clock.
+const ClockWindow CarrierScript[] = {
+    Between(1620, 1700,
+            [] {
+              SpawnEnemyC(Carrier, 80, 360);
+              SpawnEnemyCLeftArm(Carrier, 14);
+              SpawnEnemyCRightArm(Carrier);
+            }),
+    Between(1700, 2600,
+            [] {
+              MoveEnemyC(Carrier, 11, 160, 360);
+              UpdateEnemyC(Carrier, 2);
+              MoveEnemyCLeftDebris(Carrier, 40, 40);
+              DrawEnemyCLeftDebris(Carrier);
+              MoveEnemyCRightDebris(Carrier, 40, 40);
+              DrawEnemyCRightDebris(Carrier);
+              UpdateEnemyCLeftArm(Carrier, 2);
+              UpdateEnemyCRightArm(Carrier, 2);
+            }),
+    Between(2020, 2600,
+            [] {
+              TimeEnemyAimed01(Carrier);
+              MoveEnemyAimed01(Carrier);
+              DrawEnemyAimed01(Carrier, 1);
+              TimeEnemyAimed02(Carrier);
+              MoveEnemyAimed02(Carrier);
+              DrawEnemyAimed02(Carrier, 1);
+            }),
+    Between(2360, 2600,
+            [] {
+              SpawnEnemyCLeftDebris(Carrier, 80, 80);
+              SpawnEnemyCRightDebris(Carrier, 80, 80);
+            }),
+    Between(2480, 2600,
+            [] {
+              DestroyEnemyC(Carrier);
+              DestroyEnemyCLeftArm(Carrier);
+              DestroyEnemyCRightArm(Carrier);
+            }),
+};
+
+// A wave enemy enters with its missile, and some with a line of missiles too.
+template <int Slot, int W, int H>
+void Wave() {
+  SpawnEnemyA(Slot, W, H);
+  SpawnEnemyMissile(Slot);
+}
+template <int Slot, int W, int H>
+void WaveWithLine() {
+  Wave<Slot, W, H>();
+  SpawnEnemyMissileFan(Slot);
+}
+
+// Slots 5 to 10 come twice: their second spawn reuses the slot once the
+// first enemy has gone.
+const ClockWindow Waves[] = {
+    Between(80, 190, Wave<5, 80, 80>),
+    Between(90, 240, Wave<6, 80, 80>),
+    Between(100, 180, WaveWithLine<7, 80, 80>),
+    Between(105, 180, WaveWithLine<8, 80, 80>),
+    Between(120, 200, WaveWithLine<9, 80, 80>),
+    Between(130, 200, WaveWithLine<10, 80, 80>),
+    Between(180, 360, WaveWithLine<15, 240, 300>),
+    Between(180, 360, WaveWithLine<16, 240, 300>),
+    Between(380, 1000, [] { RunClockWindows(MidBoss, StageClock); }),
+    Between(1040, 1550, WaveWithLine<17, 240, 300>),
+    Between(1160, 1550, WaveWithLine<18, 240, 300>),
+    Between(1280, 1550, WaveWithLine<19, 240, 440>),
+    Between(1300, 1620, WaveWithLine<20, 240, 440>),
+    Between(1000, 1620, Wave<0, 80, 80>),
+    Between(1000, 1600, Wave<1, 80, 80>),
+    Between(1300, 1550, Wave<5, 80, 80>),
+    Between(1300, 1550, Wave<6, 80, 80>),
+    Between(1400, 1570, WaveWithLine<7, 80, 80>),
+    Between(1400, 1570, WaveWithLine<8, 80, 80>),
+    Between(1400, 1600, WaveWithLine<9, 80, 80>),
+    Between(1400, 1600, WaveWithLine<10, 80, 80>),
+    Between(1620, 2600, [] { RunClockWindows(CarrierScript, StageClock); }),
+};
+
+void RunWaves() {
+  RunClockWindows(Waves, StageClock);
+}
+
+// Slots 11 to 14 are not used in this stage; their coins stay parked.
+void RunCoins() {
+  for (int slot = 0; slot <= 14; ++slot) {
+    DrawEnemyACoin(slot);
+    MoveEnemyACoin(slot);
+  }
+}
+
+// Each pool is moved, then drawn, in this fixed order.
+const TimelineCall Pools[] = {
+    MoveStage3Aimed10,    DrawStage3Aimed10,    MoveStage3Aimed11,    DrawStage3Aimed11,
+    MoveStage3Aimed12,    DrawStage3Aimed12,    MoveStage3Aimed13,    DrawStage3Aimed13,
+    MoveStage3Aimed14,    DrawStage3Aimed14,    MoveStage3Aimed15,    DrawStage3Aimed15,
+    MoveStage3Aimed16,    DrawStage3Aimed16,    MoveStage3Aimed17,    DrawStage3Aimed17,
+    MoveStage3Aimed18,    DrawStage3Aimed18,    MoveStage3Aimed19,    DrawStage3Aimed19,
+    MoveStage3Aimed20,    DrawStage3Aimed20,    MoveStage3Aimed21,    DrawStage3Aimed21,
+    MoveStage3Aimed01,    DrawStage3Aimed01,    MoveStage3Aimed02,    DrawStage3Aimed02,
+    MoveStage3Aimed03,    DrawStage3Aimed03,    MoveStage3Aimed04,    DrawStage3Aimed04,
+    MoveStage3Aimed05,    DrawStage3Aimed05,    MoveStage3Aimed06,    DrawStage3Aimed06,
+    MoveStage3Aimed07,    DrawStage3Aimed07,    MoveStage3Aimed08,    DrawStage3Aimed08,
+    MoveStage3Aimed09,    DrawStage3Aimed09,    MoveStage3Burst19,    DrawStage3Burst19,
+    MoveStage3Burst20,    DrawStage3Burst20,    MoveStage3Burst21,    DrawStage3Burst21,
+    MoveStage3Burst22,    DrawStage3Burst22,    MoveStage3Burst23,    DrawStage3Burst23,
+    MoveStage3Burst24,    DrawStage3Burst24,    MoveStage3Burst25,    DrawStage3Burst25,
+    MoveStage3Burst07,    DrawStage3Burst07,    MoveStage3Burst08,    DrawStage3Burst08,
+    MoveStage3Burst09,    DrawStage3Burst09,    MoveStage3Burst10,    DrawStage3Burst10,
+    MoveStage3Burst11,    DrawStage3Burst11,    MoveStage3Burst13,    DrawStage3Burst13,
+    MoveStage3Burst14,    DrawStage3Burst14,    MoveStage3Fan06,      DrawStage3Fan06,
+    MoveStage3Fan07,      DrawStage3Fan07,      MoveStage3Fan04,      DrawStage3Fan04,
+    MoveStage3Fan05,      DrawStage3Fan05,      MoveStage3Fan01,      DrawStage3Fan01,
+    MoveStage3Ramp01,     DrawStage3Ramp01,     MoveStage3Ramp02,     DrawStage3Ramp02,
+    MoveStage3Burst01,    DrawStage3Burst01,    MoveStage3Burst26,    DrawStage3Burst26,
+    MoveStage3Burst27,    DrawStage3Burst27,    MoveStage3Burst28,    DrawStage3Burst28,
+    MoveStage3Aimed22,    DrawStage3Aimed22,    MoveStage3Aimed23,    DrawStage3Aimed23,
+    MoveStage3Straight01, DrawStage3Straight01, MoveStage3Straight02, DrawStage3Straight02,
+    MoveStage3TwoWay01,   DrawStage3TwoWay01,   MoveStage3Curve01,    DrawStage3Curve01,
+    MoveStage3Curve02,    DrawStage3Curve02,    MoveStage3Curve03,    DrawStage3Curve03,
+    MoveStage3Curve04,    DrawStage3Curve04,    MoveStage3Curve05,    DrawStage3Curve05,
+    MoveStage3Curve06,    DrawStage3Curve06,    MoveStage3Whip01,     DrawStage3Whip01,
+    MoveStage3Whip02,     DrawStage3Whip02,     MoveStage3Whip03,     DrawStage3Whip03,
+    MoveStage3Whip04,     DrawStage3Whip04,
+};
+
+void RunPools() {
+  RunInOrder(Pools);
+}
+
+// Single missiles, then missile lines, each moved then drawn with its
+// picture kind. Some waves arm missiles that this list never flies (single
+// missiles of slots 9, 10, 15 to 20 and the mid-boss, lines of 9 and 10).
+template <int Slot, int Kind>
+void Missile() {
+  MoveEnemyMissile(Slot);
+  DrawEnemyMissile(Slot, Kind);
+}
+template <int Slot, int Kind>
+void MissileLine() {
+  MoveEnemyMissileFan(Slot);
+  DrawEnemyMissileFan(Slot, Kind);
+}
+const TimelineCall Missiles[] = {
+    Missile<0, 0>,      Missile<1, 1>,
+    Missile<2, 1>,      Missile<3, 0>,
+    Missile<4, 0>,      Missile<5, 0>,
+    Missile<6, 0>,      Missile<7, 1>,
+    Missile<8, 1>,      MissileLine<1, 0>,
+    MissileLine<2, 0>,  MissileLine<3, 1>,
+    MissileLine<4, 1>,  MissileLine<7, 0>,
+    MissileLine<8, 0>,  MissileLine<15, 1>,
+    MissileLine<16, 1>, MissileLine<17, 1>,
+    MissileLine<18, 1>, MissileLine<19, 0>,
+    MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
+};
+
+void RunMissiles() {
+  RunInOrder(Missiles);
+}
+
+}  // namespace
+
+// The attack counter is the frame's own global, cleared with the world.
+const StageSchedule Stage3Schedule = {
+    .escorts = RunEscorts,
+    .attack = RunAttack,
+    .formation = RunFormation,
+    .waves = RunWaves,
+    .coins = RunCoins,
+    .pools = RunPools,
+    .missiles = RunMissiles,
+    .resetStage = nullptr,
+};

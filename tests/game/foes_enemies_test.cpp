@@ -125,6 +125,28 @@ TEST_F(Enemies, GunshipSpawnedAgainComesBackWhole) {
   EXPECT_FLOAT_EQ(EnemyBPool[0].hitPoints, 2000.0f);
 }
 
+TEST_F(Enemies, MidBossIsWrittenWaitingAboveIntoAFreeSlotOnly) {
+  SeedRandom(7);
+  const int variant = Random() % 3;
+  const float vy = static_cast<float>(Random() % 70 + 70);
+  const float vx = static_cast<float>(Random() % 20 + 20);
+  SeedRandom(7);
+  EnemyAPool[22].flameFrame = 5;  // left from an earlier life
+  PlaceMidBoss(22, PlayfieldLeft + 150.0f);
+  const EnemyARecord& m = EnemyAPool[22];
+  EXPECT_EQ(m.active, 1);
+  EXPECT_FLOAT_EQ(m.x, PlayfieldLeft + 150.0f);
+  EXPECT_FLOAT_EQ(m.y, -300.0f);
+  EXPECT_EQ(m.variant, variant) << "drawn first, from three layouts";
+  EXPECT_EQ(m.vy, vy);
+  EXPECT_EQ(m.vx, vx);
+  EXPECT_EQ(m.flameFrame, 0);
+  EnemyAPool[22].x = 5;
+  PlaceMidBoss(22, PlayfieldLeft + 150.0f);
+  EXPECT_FLOAT_EQ(m.x, 5.0f) << "an active slot is left alone";
+  PlaceMidBoss(EnemyACount, 0);  // no such slot: nothing happens
+}
+
 TEST_F(Enemies, GunshipDebrisOnlyWhenWornAndNeverDividingByZero) {
   SpawnEnemyB(1, 80, 80, 1);
   EnemyBRecord& g = EnemyBPool[1];

@@ -49,11 +49,13 @@ class GameRun : public ::testing::Test {
   bool WaitForScene(int scene, int limit = 400) {
     return run->FramesUntil([scene] { return CurrentScene == scene; }, limit);
   }
-  // Title, Enter, ship select, the given ship key: the first frame of Stage1.
-  void EnterStage1(int shipKey = plat::KeyF1) {
+  // Title, Enter, ship select (O first for the no-loss option), the given
+  // ship key: the first frame of Stage1.
+  void EnterStage1(int shipKey = plat::KeyF1, bool noLoss = false) {
     ASSERT_TRUE(WaitForScene(SceneTitle, 5));
     Press(plat::KeyReturn);
     ASSERT_TRUE(WaitForScene(SceneShipSelect));
+    if (noLoss) Press('O');
     Press(shipKey);
     ASSERT_EQ(CurrentScene, SceneStage1);
   }
