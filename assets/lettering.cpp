@@ -124,8 +124,13 @@ void PaintContinue(Image& im, int) {
 }
 
 void PaintBigDigits(Image& im, int) {
+  // Each glyph sits on its own dark tile: the score is drawn over the scrolling
+  // layers, and hollow glyphs on a busy sky are hard to read.
   const TextStyle st{3, Hex(0xFFFFFF), Hex(0x40B0FF), 0, {}, 1};
-  for (int d = 0; d < 10; ++d) Text(im, std::string(1, static_cast<char>('0' + d)), d * 20 + 2.5f, 2, st);
+  for (int d = 0; d < 10; ++d) {
+    Flat(im, Box(d * 20 + 0.5f, 0.5f, d * 20 + 19.5f, 24.5f, 3), Hex(0x0A1226), 1, ART_ALL(im));
+    Text(im, std::string(1, static_cast<char>('0' + d)), d * 20 + 2.5f, 2, st);
+  }
 }
 
 void PaintSmallDigits(Image& im, int) {

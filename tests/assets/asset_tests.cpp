@@ -143,6 +143,10 @@ TEST(Pictures, DigitGlyphsSitInTheCellsTheHudReads) {
     shapes.insert(cell);
   }
   EXPECT_EQ(shapes.size(), 10u) << "small digits must be told apart";
+  // The score's tiles hide the sky behind them: no transparent pixel inside.
+  for (int y = 3; y < 22; ++y)
+    for (int x = 3; x < 197; ++x)
+      if (x % 20 >= 3 && x % 20 < 17) ASSERT_TRUE(big.Lit(x, y)) << x << "," << y;
   EXPECT_TRUE(small.AnyLit(200, 70, 224, 80));  // the label
 }
 
