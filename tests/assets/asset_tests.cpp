@@ -146,7 +146,9 @@ TEST(Pictures, DigitGlyphsSitInTheCellsTheHudReads) {
   // The score's tiles hide the sky behind them: no transparent pixel inside.
   for (int y = 3; y < 22; ++y)
     for (int x = 3; x < 197; ++x)
-      if (x % 20 >= 3 && x % 20 < 17) ASSERT_TRUE(big.Lit(x, y)) << x << "," << y;
+      if (x % 20 >= 3 && x % 20 < 17) {
+        ASSERT_TRUE(big.Lit(x, y)) << x << "," << y;
+      }
   EXPECT_TRUE(small.AnyLit(200, 70, 224, 80));  // the label
 }
 
