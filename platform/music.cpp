@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
-#include <sstream>
 #include <vector>
 
 #include "platform/clock.h"
 #include "platform/paths.h"
+#include "platform/resources.h"
 #include "platform/sound.h"
 #include "platform/window.h"
 
@@ -29,6 +29,7 @@ struct Song {
   bool notify = false;
   uint32_t startMs = 0;
   int plays = 0;
+  std::vector<uint8_t> bytes;  // the song as read; the device plays from it
   Mix_Music* music = nullptr;
 };
 Song song;
@@ -85,13 +86,21 @@ uint32_t Open(const std::vector<std::string>& w) {
     if (w[i] == "alias") alias = w[i + 1];
   if (w.size() < 2 || alias.empty()) return ErrSyntax;
   if (song.open) return ErrNoAlias;  // the alias is taken
+  // The file first; a song beside the executable that is missing or broken is
+  // then looked for among the executable's resources under the same name.
   std::vector<uint8_t> bytes;
   uint32_t length = 0;
-  if (!ReadFile(w[1], bytes) || !MidiLengthMs(bytes.data(), bytes.size(), length)) return ErrFile;
+  if (!ReadFile(w[1], bytes) || !MidiLengthMs(bytes.data(), bytes.size(), length)) {
+    const std::string& dir = ExeDir();
+    const ResourceEntry* r = w[1].compare(0, dir.size(), dir) == 0 ? FindResource(w[1].substr(dir.size())) : nullptr;
+    if (!r || !MidiLengthMs(r->data, r->size, length)) return ErrFile;
+    bytes.assign(r->data, r->data + r->size);
+  }
   song = Song{};
   song.open = true;
   song.alias = alias;
   song.path = w[1];
+  song.bytes = std::move(bytes);
   song.lengthMs = length;
   if (AudioDeviceOpen()) {
     if (!soundfontSet) {
@@ -99,7 +108,7 @@ uint32_t Open(const std::vector<std::string>& w) {
       Mix_HookMusicFinished(OnDeviceFinished);
       soundfontSet = true;
     }
-    song.music = Mix_LoadMUS(song.path.c_str());
+    song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.bytes.data(), static_cast<int>(song.bytes.size())), 1);
   }
   return Ok;
 }

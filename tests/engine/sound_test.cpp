@@ -6,6 +6,7 @@
 #include "platform/msgbox.h"
 #include "platform/music.h"
 #include "platform/paths.h"
+#include "platform/resources.h"
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "tests/engine/fixtures.h"
@@ -132,6 +133,17 @@ TEST_F(SoundTest, MusicWithoutLoopClosesWhenItEnds) {
   run.Frame();
   EXPECT_EQ(MidiOpen, 0);
   EXPECT_FALSE(plat::MusicIsOpen());
+}
+
+TEST_F(SoundTest, ASongMissingBesideTheGameIsTakenFromTheResources) {
+  const std::vector<uint8_t> song = fixtures::Song(2000);
+  const plat::ResourceEntry pack[] = {{"MIDI/PACKED.MID", song.data(), song.size()}};
+  plat::RegisterResources(pack, 1);
+  velSound::PlayMidi("MIDI/PACKED.MID", 1);
+  plat::RegisterResources(nullptr, 0);
+  EXPECT_EQ(MidiOpen, 1);
+  EXPECT_TRUE(plat::MusicIsPlaying());
+  EXPECT_NEAR(plat::MusicLengthMs(), 2000u, 5u);
 }
 
 TEST_F(SoundTest, StaleOrFailedNoticesAreIgnored) {
