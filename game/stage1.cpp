@@ -1,11 +1,6 @@
 // Stage 1's timeline: which enemies and bullet routines run in which
 // windows of the stage clock and of the boss attack counter.
-#include "bullets/bullet_routines.h"
-#include "engine/layout.h"
-#include "foes/foes.h"
-#include "game/scoring.h"
-#include "game/stage.h"
-#include "game/timeline.h"
+#include "game/stage_calls.h"
 
 namespace {
 
@@ -14,18 +9,9 @@ constexpr int LeftEscort = 4;
 constexpr int RightEscort = 5;
 
 // The boss's two burst volleys: the pair from its wings, and the ring of six.
-void BurstPair() {
-  SpawnStage1Burst02();
-  SpawnStage1Burst10();
-}
-void BurstRing() {
-  SpawnStage1Burst03();
-  SpawnStage1Burst04();
-  SpawnStage1Burst05();
-  SpawnStage1Burst06();
-  SpawnStage1Burst07();
-  SpawnStage1Burst08();
-}
+constexpr TimelineCall BurstPair = All<SpawnStage1Burst02, SpawnStage1Burst10>;
+constexpr TimelineCall BurstRing = All<SpawnStage1Burst03, SpawnStage1Burst04, SpawnStage1Burst05,
+                                       SpawnStage1Burst06, SpawnStage1Burst07, SpawnStage1Burst08>;
 
 // One attack cycle of the boss, c = 1..4300; overlapping rows all fire.
 const CounterWindow Attack[] = {
@@ -35,141 +21,70 @@ const CounterWindow Attack[] = {
     {2300, 2800, BurstPair},
     {3300, 3600, BurstPair},
     {3600, 4250, BurstRing},
-    {1, 3000,
-     [] {
-       TimeStage1Radial03();
-       TimeStage1Radial04();
-     }},
-    {1400, 4300,
-     [] {
-       TimeStage1Radial01();
-       TimeStage1Radial02();
-     }},
-    {2000, 4300,
-     [] {
-       TimeStage1Radial05();
-       TimeStage1Radial06();
-     }},
+    {1, 3000, All<TimeStage1Radial03, TimeStage1Radial04>},
+    {1400, 4300, All<TimeStage1Radial01, TimeStage1Radial02>},
+    {2000, 4300, All<TimeStage1Radial05, TimeStage1Radial06>},
     {100, 170, BurstPair},
     {170, 200, BurstRing},
     {200, 300, TimeStage1Aimed03},
     {250, 460, TimeStage1Aimed01},
     {400, 580, TimeStage1Aimed02},
-    {500, 600,
-     [] {
-       TimeStage1Straight01();
-       TimeStage1TwoWay01();
-     }},
-    {600, 800,
-     [] {
-       TimeStage1Straight02();
-       TimeStage1Straight03();
-     }},
+    {500, 600, All<TimeStage1Straight01, TimeStage1TwoWay01>},
+    {600, 800, All<TimeStage1Straight02, TimeStage1Straight03>},
     {600, 720, BurstPair},
     {720, 760, BurstRing},
-    {800, 900,
-     [] {
-       TimeStage1Fan02();
-       TimeStage1Fan03();
-       TimeStage1Straight01();
-       TimeStage1TwoWay01();
-     }},
+    {800, 900, All<TimeStage1Fan02, TimeStage1Fan03, TimeStage1Straight01, TimeStage1TwoWay01>},
     {900, 1100, TimeStage1Fan01},
     {1100, 1400, BurstRing},
 };
 
-// The wave fliers: slot, movement program and picture kind, every frame.
-struct FormationSlot {
-  int slot;
-  int program;
-  int kind;
+// The wave fliers: slot, movement program, size and picture kind, every frame.
+const TimelineCall Formation[] = {
+    Formed<0, 1, 80, 80, 1>,  Formed<1, 2, 80, 80, 1>,  Formed<2, 2, 80, 80, 1>,   Formed<3, 3, 80, 80, 2>,
+    Formed<4, 4, 80, 80, 2>,  Formed<5, 5, 80, 80, 0>,  Formed<6, 6, 80, 80, 0>,   Formed<7, 7, 80, 80, 0>,
+    Formed<8, 8, 80, 80, 0>,  Formed<9, 9, 80, 80, 5>,  Formed<10, 10, 80, 80, 6>, Formed<11, 5, 80, 80, 0>,
+    Formed<12, 6, 80, 80, 0>, Formed<13, 7, 80, 80, 4>, Formed<14, 8, 80, 80, 4>,
 };
-const FormationSlot Formation[] = {
-    {0, 1, 1}, {1, 2, 1}, {2, 2, 1},   {3, 3, 2},  {4, 4, 2},  {5, 5, 0},  {6, 6, 0},  {7, 7, 0},
-    {8, 8, 0}, {9, 9, 5}, {10, 10, 6}, {11, 5, 0}, {12, 6, 0}, {13, 7, 4}, {14, 8, 4},
-};
-
-// Gunships throw debris only when worn down; the escorts are worn down by hand.
-void WearDown(int escort) {
-  EnemyBPool[escort].hitPoints = 50.0f;
-  SpawnEnemyBDebris(escort, 80, 80);
-}
 
 // The mid-boss with its two gunships; row order is the order within a frame.
 const ClockWindow MidBoss[] = {
     // Written in at the centre rather than spawned at a random column.
-    Between(380, 480, [] { PlaceMidBoss(MidBossSlot, PlayfieldLeft + 140.0f); }),
+    Between(380, 480, PlaceMidBossAt<MidBossSlot, 140>),
     Between(480, 1000,
-            [] {
-              MoveEnemyA(MidBossSlot, 11, 240, 300);
-              DrawEnemyA(MidBossSlot, 8);
-              MoveEnemyBDebris(LeftEscort, 40, 40);
-              DrawEnemyBDebris(LeftEscort);
-              MoveEnemyBDebris(RightEscort, 40, 40);
-              DrawEnemyBDebris(RightEscort);
-              MoveEnemyB(LeftEscort, 1, 120, 120);
-              UpdateEnemyB(LeftEscort, 4);
-              MoveEnemyB(RightEscort, 2, 120, 120);
-              UpdateEnemyB(RightEscort, 4);
-              SpawnEnemyMissile(MidBossSlot);
-              SpawnEnemyMissileFan(MidBossSlot);
-            }),
-    Between(480, 700, [] { SpawnEnemyB(LeftEscort, 80, 80, 1); }),
-    Between(480, 1000, [] { TimeEnemyAimed03(LeftEscort); }),
-    Between(480, 700, [] { SpawnEnemyB(RightEscort, 80, 80, 2); }),
-    Between(480, 1000, [] { TimeEnemyAimed03(RightEscort); }),
-    Between(700, 1000,
-            [] {
-              WearDown(LeftEscort);
-              WearDown(RightEscort);
-            }),
+            All<Formed<MidBossSlot, 11, 240, 300, 8>, GunshipDebris<LeftEscort>, GunshipDebris<RightEscort>,
+                FlyGunship<LeftEscort, 1, 120, 4>, FlyGunship<RightEscort, 2, 120, 4>,
+                ArmMissile<MidBossSlot>, ArmMissileLine<MidBossSlot>>),
+    Between(480, 700, LaunchGunship<LeftEscort, 1>),
+    Between(480, 1000, TimeGunshipShots<LeftEscort>),
+    Between(480, 700, LaunchGunship<RightEscort, 2>),
+    Between(480, 1000, TimeGunshipShots<RightEscort>),
+    Between(700, 1000, All<WearDown<LeftEscort>, WearDown<RightEscort>>),
     // The escorts' timers run a second time here, so they fire at twice the pace.
     Between(480, 1000,
-            [] {
-              TimeEnemyAimed03(LeftEscort);
-              MoveEnemyAimed03(LeftEscort);
-              DrawEnemyAimed03(LeftEscort, 1);
-              TimeEnemyAimed03(RightEscort);
-              MoveEnemyAimed03(RightEscort);
-              DrawEnemyAimed03(RightEscort, 1);
-            }),
+            All<TimeGunshipShots<LeftEscort>, GunshipShots<LeftEscort>, TimeGunshipShots<RightEscort>,
+                GunshipShots<RightEscort>>),
     // The encounter ends on the clock, whatever is left of it.
     Between(880, 1000,
-            [] {
-              DestroyEnemyA(MidBossSlot);
-              DestroyEnemyB(LeftEscort);
-              DestroyEnemyB(RightEscort);
-            }),
+            All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, LeftEscort>,
+                Call<DestroyEnemyB, RightEscort>>),
 };
 
-// A flier with its single missile, or with the single missile and the line of five.
-template <int Slot>
-void WithMissile() {
-  SpawnEnemyA(Slot, 80, 80);
-  SpawnEnemyMissile(Slot);
-}
-template <int Slot>
-void WithMissiles() {
-  WithMissile<Slot>();
-  SpawnEnemyMissileFan(Slot);
-}
-
 const ClockWindow Waves[] = {
-    Between(120, 350, [] { SpawnEnemyA(9, 80, 80); }),
-    Between(120, 350, [] { SpawnEnemyA(10, 80, 80); }),
-    Between(250, 350, WithMissile<0>),
-    Between(300, 400, WithMissiles<1>),
-    Between(350, 400, WithMissiles<3>),
-    Between(950, 1200, WithMissile<5>),
-    Between(950, 1250, WithMissile<6>),
-    Between(1050, 1200, WithMissiles<7>),
-    Between(1050, 1200, WithMissiles<8>),
-    Between(1200, 1300, WithMissiles<9>),
-    Between(1300, 1400, WithMissiles<10>),
-    Between(1300, 1450, WithMissile<11>),
-    Between(1300, 1450, WithMissile<12>),
-    Between(1350, 1500, WithMissiles<13>),
-    Between(1350, 1500, WithMissiles<14>),
+    Between(120, 350, Flier<9, 80, 80>),
+    Between(120, 350, Flier<10, 80, 80>),
+    Between(250, 350, FlierWithMissile<0, 80, 80>),
+    Between(300, 400, FlierWithMissiles<1, 80, 80>),
+    Between(350, 400, FlierWithMissiles<3, 80, 80>),
+    Between(950, 1200, FlierWithMissile<5, 80, 80>),
+    Between(950, 1250, FlierWithMissile<6, 80, 80>),
+    Between(1050, 1200, FlierWithMissiles<7, 80, 80>),
+    Between(1050, 1200, FlierWithMissiles<8, 80, 80>),
+    Between(1200, 1300, FlierWithMissiles<9, 80, 80>),
+    Between(1300, 1400, FlierWithMissiles<10, 80, 80>),
+    Between(1300, 1450, FlierWithMissile<11, 80, 80>),
+    Between(1300, 1450, FlierWithMissile<12, 80, 80>),
+    Between(1350, 1500, FlierWithMissiles<13, 80, 80>),
+    Between(1350, 1500, FlierWithMissiles<14, 80, 80>),
 };
 
 const TimelineCall Pools[] = {
@@ -189,16 +104,6 @@ const TimelineCall Pools[] = {
 };
 
 // The missiles of the fliers that fire them, each moved then drawn with its picture.
-template <int Slot, int Kind>
-void Missile() {
-  MoveEnemyMissile(Slot);
-  DrawEnemyMissile(Slot, Kind);
-}
-template <int Slot, int Kind>
-void MissileLine() {
-  MoveEnemyMissileFan(Slot);
-  DrawEnemyMissileFan(Slot, Kind);
-}
 const TimelineCall Missiles[] = {
     Missile<0, 0>,     Missile<1, 1>,     Missile<2, 1>,     Missile<3, 0>,
     Missile<4, 0>,     Missile<5, 0>,     Missile<6, 0>,     Missile<7, 1>,
@@ -206,49 +111,16 @@ const TimelineCall Missiles[] = {
     MissileLine<4, 1>, MissileLine<7, 0>, MissileLine<8, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-void RunAttack(int c) {
-  RunCounterWindows(Attack, c);
-}
-
-void RunFormation() {
-  for (const FormationSlot& f : Formation) {
-    MoveEnemyA(f.slot, f.program, 80, 80);
-    DrawEnemyA(f.slot, f.kind);
-  }
-}
-
-void RunWaves() {
-  RunClockWindows(MidBoss, StageClock);
-  RunClockWindows(Waves, StageClock);
-}
-
-void RunCoin(int slot) {
-  DrawEnemyACoin(slot);
-  MoveEnemyACoin(slot);
-}
-
-void RunCoins() {
-  for (const FormationSlot& f : Formation) RunCoin(f.slot);
-  RunCoin(MidBossSlot);
-}
-
-void RunPools() {
-  RunInOrder(Pools);
-}
-
-void RunMissiles() {
-  RunInOrder(Missiles);
-}
-
 }  // namespace
 
 const StageSchedule Stage1Schedule = {
     .escorts = nullptr,
-    .attack = RunAttack,
-    .formation = RunFormation,
-    .waves = RunWaves,
-    .coins = RunCoins,
-    .pools = RunPools,
-    .missiles = RunMissiles,
+    .attack = OnCounter<Attack>,
+    .formation = InOrder<Formation>,
+    .waves = All<OnClock<MidBoss>, OnClock<Waves>>,
+    // The formation's slots, then the mid-boss's.
+    .coins = Coins<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, MidBossSlot>,
+    .pools = InOrder<Pools>,
+    .missiles = InOrder<Missiles>,
     .resetStage = nullptr,
 };

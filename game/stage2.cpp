@@ -1,188 +1,75 @@
 // Stage 2's timeline: which enemies and bullet routines run in which
 // windows of the stage clock and of the boss attack counter.
-#include "bullets/bullet_routines.h"
-#include "engine/layout.h"
-#include "foes/foes.h"
-#include "game/scoring.h"
-#include "game/stage.h"
-#include "game/timeline.h"
+#include "game/stage_calls.h"
 
 namespace {
 
 constexpr int MidBossSlot = 22;
 constexpr int MidBossEscortLeft = 6;
 constexpr int MidBossEscortRight = 7;
-// Worn down to this, the mid-boss's gunships throw their debris as they break up.
-constexpr float EscortWornDown = 50;
-
-// A wave flier: the enemy, then the missiles it carries.
-template <int Slot, int W, int H>
-void FlierWithMissile() {
-  SpawnEnemyA(Slot, W, H);
-  SpawnEnemyMissile(Slot);
-}
-template <int Slot, int W, int H>
-void FlierWithMissiles() {
-  FlierWithMissile<Slot, W, H>();
-  SpawnEnemyMissileFan(Slot);
-}
+constexpr int Carrier = 0;
 
 // --- Boss escorts: two gunships that join the boss and stay for the fight.
 
 const ClockWindow EscortWindows[] = {
-    Between(2350, 2450, [] { SpawnEnemyB(0, 80, 80, 1); }),
-    Between(2350, 11100, [] { TimeEnemyAimed03(0); }),
-    Between(2350, 2450, [] { SpawnEnemyB(1, 80, 80, 2); }),
-    Between(2350, 11100,
-            [] {
-              TimeEnemyAimed03(1);
-              SpawnEnemyBDebris(0, 80, 80);
-              SpawnEnemyBDebris(1, 80, 80);
-            }),
+    Between(2350, 2450, LaunchGunship<0, 1>),
+    Between(2350, 11100, TimeGunshipShots<0>),
+    Between(2350, 2450, LaunchGunship<1, 2>),
+    Between(2350, 11100, All<TimeGunshipShots<1>, ThrowDebris<0>, ThrowDebris<1>>),
 };
 
 // Their shots keep flying after the window, so they move every frame.
-const TimelineCall EscortShots[] = {
-    [] { MoveEnemyAimed03(0); },
-    [] { DrawEnemyAimed03(0, 1); },
-    [] { MoveEnemyAimed03(1); },
-    [] { DrawEnemyAimed03(1, 1); },
-};
-
-void Escorts() {
-  RunClockWindows(EscortWindows, StageClock);
-  RunInOrder(EscortShots);
-}
+constexpr TimelineCall Escorts = All<OnClock<EscortWindows>, GunshipShots<0>, GunshipShots<1>>;
 
 // --- The boss attack cycle, 2300 counter frames.
 
-// Several routines as one row's call, in the order given.
-template <TimelineCall... Calls>
-void InOrder() {
-  (Calls(), ...);
-}
-
 constexpr TimelineCall Bursts =
-    InOrder<SpawnStage2Burst04, SpawnStage2Burst05, SpawnStage2Burst06, SpawnStage2Burst07,
-            SpawnStage2Burst08, SpawnStage2Burst09, SpawnStage2Burst10, SpawnStage2Burst11,
-            SpawnStage2Burst12, SpawnStage2Burst01, SpawnStage2Burst02, SpawnStage2Burst03>;
+    All<SpawnStage2Burst04, SpawnStage2Burst05, SpawnStage2Burst06, SpawnStage2Burst07, SpawnStage2Burst08,
+        SpawnStage2Burst09, SpawnStage2Burst10, SpawnStage2Burst11, SpawnStage2Burst12, SpawnStage2Burst01,
+        SpawnStage2Burst02, SpawnStage2Burst03>;
 
 // Overlapping rows all run: at c = 250 the first two rows call the four fan
 // timers twice in that frame.
 const CounterWindow AttackWindows[] = {
-    {200, 250, InOrder<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
-    {250, 400, InOrder<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
-    {300, 500, InOrder<SpawnStage2Whip01, SpawnStage2Whip02>},
+    {200, 250, All<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
+    {250, 400, All<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
+    {300, 500, All<SpawnStage2Whip01, SpawnStage2Whip02>},
     {350, 380, Bursts},
-    {400, 500, InOrder<TimeStage2Ring01, TimeStage2Ring02>},
+    {400, 500, All<TimeStage2Ring01, TimeStage2Ring02>},
     {450, 500, TimeStage2Fan06},
-    {500, 700, InOrder<TimeStage2Fan07, TimeStage2Fan08>},
-    {480, 580, InOrder<TimeStage2Straight03, TimeStage2TwoWay01>},
-    {580, 700, InOrder<TimeStage2Fan11, TimeStage2Fan12>},
+    {500, 700, All<TimeStage2Fan07, TimeStage2Fan08>},
+    {480, 580, All<TimeStage2Straight03, TimeStage2TwoWay01>},
+    {580, 700, All<TimeStage2Fan11, TimeStage2Fan12>},
     {800, 900, Bursts},
-    {700, 900, InOrder<SpawnStage2Whip01, SpawnStage2Whip02>},
-    {700, 1000, InOrder<TimeStage2Fan07, TimeStage2Fan08>},
-    {750, 1100, InOrder<TimeStage2Fan09, TimeStage2Fan10>},
-    {1050, 1300, InOrder<TimeStage2Fan11, TimeStage2Fan12>},
-    {1320, 1500, InOrder<TimeStage2Aimed04, TimeStage2Aimed05>},
-    {1520, 1800, InOrder<TimeStage2Aimed06, TimeStage2Aimed07>},
+    {700, 900, All<SpawnStage2Whip01, SpawnStage2Whip02>},
+    {700, 1000, All<TimeStage2Fan07, TimeStage2Fan08>},
+    {750, 1100, All<TimeStage2Fan09, TimeStage2Fan10>},
+    {1050, 1300, All<TimeStage2Fan11, TimeStage2Fan12>},
+    {1320, 1500, All<TimeStage2Aimed04, TimeStage2Aimed05>},
+    {1520, 1800, All<TimeStage2Aimed06, TimeStage2Aimed07>},
     {1820, 2000, TimeStage2Aimed01},
-    {2020, 2300, InOrder<TimeStage2Aimed02, TimeStage2Aimed03>},
+    {2020, 2300, All<TimeStage2Aimed02, TimeStage2Aimed03>},
     {1, 30,
-     InOrder<SpawnStage2Spread08, SpawnStage2Spread09, SpawnStage2Spread10, SpawnStage2Spread11,
-             SpawnStage2Spread12, SpawnStage2Spread13, SpawnStage2Spread14, SpawnStage2Spread15,
-             SpawnStage2Spread16>},
+     All<SpawnStage2Spread08, SpawnStage2Spread09, SpawnStage2Spread10, SpawnStage2Spread11,
+         SpawnStage2Spread12, SpawnStage2Spread13, SpawnStage2Spread14, SpawnStage2Spread15,
+         SpawnStage2Spread16>},
 };
 
-void Attack(int c) {
-  RunCounterWindows(AttackWindows, c);
-}
+// --- The EnemyA formation, moved and drawn every frame whether armed or not,
+// then the boss escorts.
 
-// --- The EnemyA formation, moved and drawn every frame whether armed or not.
-
-struct FormationSlot {
-  int slot, program, w, h, kind;
+const TimelineCall Formation[] = {
+    Formed<0, 1, 80, 80, 4>,     Formed<1, 2, 80, 80, 4>,     Formed<2, 2, 80, 80, 4>,
+    Formed<3, 3, 80, 80, 2>,     Formed<4, 4, 80, 80, 2>,     Formed<5, 5, 80, 80, 0>,
+    Formed<6, 6, 80, 80, 0>,     Formed<7, 7, 80, 80, 0>,     Formed<8, 8, 80, 80, 0>,
+    Formed<9, 9, 80, 80, 5>,     Formed<10, 10, 80, 80, 6>,   Formed<15, 0, 240, 450, 7>,
+    Formed<16, 0, 240, 450, 7>,  Formed<17, 3, 240, 450, 9>,  Formed<18, 4, 240, 450, 9>,
+    Formed<19, 0, 240, 660, 10>, Formed<20, 0, 240, 660, 10>,
+    // The boss escorts.
+    GunshipDebris<0>, GunshipDebris<1>, FlyGunship<0, 1, 80, 1>, FlyGunship<1, 2, 80, 1>,
 };
-
-const FormationSlot Formation[] = {
-    {0, 1, 80, 80, 4},     {1, 2, 80, 80, 4},    {2, 2, 80, 80, 4},    {3, 3, 80, 80, 2},
-    {4, 4, 80, 80, 2},     {5, 5, 80, 80, 0},    {6, 6, 80, 80, 0},    {7, 7, 80, 80, 0},
-    {8, 8, 80, 80, 0},     {9, 9, 80, 80, 5},    {10, 10, 80, 80, 6},  {15, 0, 240, 450, 7},
-    {16, 0, 240, 450, 7},  {17, 3, 240, 450, 9}, {18, 4, 240, 450, 9}, {19, 0, 240, 660, 10},
-    {20, 0, 240, 660, 10},
-};
-
-const TimelineCall EscortMoves[] = {
-    [] { MoveEnemyBDebris(0, 40, 40); }, [] { DrawEnemyBDebris(0); },
-    [] { MoveEnemyBDebris(1, 40, 40); }, [] { DrawEnemyBDebris(1); },
-    [] { MoveEnemyB(0, 1, 80, 80); },    [] { UpdateEnemyB(0, 1); },
-    [] { MoveEnemyB(1, 2, 80, 80); },    [] { UpdateEnemyB(1, 1); },
-};
-
-void RunFormation() {
-  for (const FormationSlot& f : Formation) {
-    MoveEnemyA(f.slot, f.program, f.w, f.h);
-    DrawEnemyA(f.slot, f.kind);
-  }
-  RunInOrder(EscortMoves);
-}
 
 // --- Waves, with the mid-boss and the carrier at their places among them.
-
-void MidBossFight() {
-  MoveEnemyA(MidBossSlot, 11, 120, 300);
-  DrawEnemyA(MidBossSlot, 81);
-  MoveEnemyBDebris(MidBossEscortLeft, 40, 40);
-  DrawEnemyBDebris(MidBossEscortLeft);
-  MoveEnemyBDebris(MidBossEscortRight, 40, 40);
-  DrawEnemyBDebris(MidBossEscortRight);
-  MoveEnemyB(MidBossEscortLeft, 1, 80, 80);
-  UpdateEnemyB(MidBossEscortLeft, 0);
-  MoveEnemyB(MidBossEscortRight, 2, 80, 80);
-  UpdateEnemyB(MidBossEscortRight, 0);
-  SpawnEnemyMissileFan(MidBossSlot);
-}
-
-void MidBossEscortsBreakUp() {
-  for (int escort : {MidBossEscortLeft, MidBossEscortRight}) {
-    EnemyBPool[escort].hitPoints = EscortWornDown;
-    SpawnEnemyBDebris(escort, 80, 80);
-  }
-}
-
-void MidBossEscortShots() {
-  for (int escort : {MidBossEscortLeft, MidBossEscortRight}) {
-    TimeEnemyAimed03(escort);
-    MoveEnemyAimed03(escort);
-    DrawEnemyAimed03(escort, 1);
-  }
-}
-
-void RemoveMidBoss() {
-  DestroyEnemyA(MidBossSlot);
-  DestroyEnemyB(MidBossEscortLeft);
-  DestroyEnemyB(MidBossEscortRight);
-}
-
-void CarrierFight() {
-  MoveEnemyC(0, 11, 160, 360);
-  UpdateEnemyC(0, 1);
-  MoveEnemyCLeftDebris(0, 40, 40);
-  DrawEnemyCLeftDebris(0);
-  MoveEnemyCRightDebris(0, 40, 40);
-  DrawEnemyCRightDebris(0);
-  UpdateEnemyCLeftArm(0, 1);
-  UpdateEnemyCRightArm(0, 1);
-}
-
-void CarrierShots() {
-  TimeEnemyAimed01(0);
-  MoveEnemyAimed01(0);
-  DrawEnemyAimed01(0, 1);
-  TimeEnemyAimed02(0);
-  MoveEnemyAimed02(0);
-  DrawEnemyAimed02(0, 1);
-}
 
 // Nested windows are written flat: an inner window lies inside its outer one,
 // so its row runs exactly when the nested call would.
@@ -202,15 +89,22 @@ const ClockWindow WaveWindows[] = {
     Between(300, 400, FlierWithMissile<0, 80, 80>),
     Between(300, 400, FlierWithMissile<1, 80, 80>),
     // The mid-boss with its two gunships.
-    Between(380, 480, [] { PlaceMidBoss(MidBossSlot, PlayfieldLeft + 150.0f); }),
-    Between(480, 1000, MidBossFight),
-    Between(480, 700, [] { SpawnEnemyB(MidBossEscortLeft, 80, 80, 1); }),
-    Between(480, 1000, [] { TimeEnemyAimed03(MidBossEscortLeft); }),
-    Between(480, 700, [] { SpawnEnemyB(MidBossEscortRight, 80, 80, 2); }),
-    Between(480, 1000, [] { TimeEnemyAimed03(MidBossEscortRight); }),
-    Between(700, 1000, MidBossEscortsBreakUp),
-    Between(480, 1000, MidBossEscortShots),
-    Between(880, 1000, RemoveMidBoss),
+    Between(380, 480, PlaceMidBossAt<MidBossSlot, 150>),
+    Between(480, 1000,
+            All<Formed<MidBossSlot, 11, 120, 300, 81>, GunshipDebris<MidBossEscortLeft>,
+                GunshipDebris<MidBossEscortRight>, FlyGunship<MidBossEscortLeft, 1, 80, 0>,
+                FlyGunship<MidBossEscortRight, 2, 80, 0>, ArmMissileLine<MidBossSlot>>),
+    Between(480, 700, LaunchGunship<MidBossEscortLeft, 1>),
+    Between(480, 1000, TimeGunshipShots<MidBossEscortLeft>),
+    Between(480, 700, LaunchGunship<MidBossEscortRight, 2>),
+    Between(480, 1000, TimeGunshipShots<MidBossEscortRight>),
+    Between(700, 1000, All<WearDown<MidBossEscortLeft>, WearDown<MidBossEscortRight>>),
+    Between(480, 1000,
+            All<TimeGunshipShots<MidBossEscortLeft>, GunshipShots<MidBossEscortLeft>,
+                TimeGunshipShots<MidBossEscortRight>, GunshipShots<MidBossEscortRight>>),
+    Between(880, 1000,
+            All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, MidBossEscortLeft>,
+                Call<DestroyEnemyB, MidBossEscortRight>>),
     // The second wave.
     Between(1000, 1200, FlierWithMissiles<9, 80, 80>),
     Between(1030, 1200, FlierWithMissiles<10, 80, 80>),
@@ -223,98 +117,60 @@ const ClockWindow WaveWindows[] = {
     Between(1200, 1400, FlierWithMissile<0, 80, 80>),
     Between(1200, 1400, FlierWithMissile<1, 80, 80>),
     // The carrier with its two arms.
-    Between(1380, 1480,
-            [] {
-              SpawnEnemyC(0, 80, 360);
-              SpawnEnemyCLeftArm(0, 14);
-              SpawnEnemyCRightArm(0);
-            }),
-    Between(1480, 2200, CarrierFight),
-    Between(1620, 2200, CarrierShots),
-    Between(1960, 2200,
-            [] {
-              SpawnEnemyCLeftDebris(0, 80, 80);
-              SpawnEnemyCRightDebris(0, 80, 80);
-            }),
-    Between(2080, 2200,
-            [] {
-              DestroyEnemyC(0);
-              DestroyEnemyCLeftArm(0);
-              DestroyEnemyCRightArm(0);
-            }),
+    Between(1380, 1480, LaunchCarrier<Carrier>),
+    Between(1480, 2200, FlyCarrier<Carrier, 1>),
+    Between(1620, 2200, CarrierShots<Carrier>),
+    Between(1960, 2200, ThrowCarrierDebris<Carrier>),
+    Between(2080, 2200, DestroyCarrier<Carrier>),
 };
 
-void Waves() {
-  RunClockWindows(WaveWindows, StageClock);
-}
-
-// --- Coins, bullet pools and missiles, every frame.
-
-const int CoinSlots[] = {0, 1, 5, 6, 7, 8, 9, 10, 15, 16, 17, 18, 19, 20, MidBossSlot};
-
-void Coins() {
-  for (int slot : CoinSlots) {
-    DrawEnemyACoin(slot);
-    MoveEnemyACoin(slot);
-  }
-}
+// --- Bullet pools and missiles, every frame.
 
 // Each pool moves, then draws.
-#define MOVE_THEN_DRAW(pool) Move##pool, Draw##pool
-
 const TimelineCall Pools[] = {
-    MOVE_THEN_DRAW(Stage2Burst04),    MOVE_THEN_DRAW(Stage2Burst05),  MOVE_THEN_DRAW(Stage2Burst06),
-    MOVE_THEN_DRAW(Stage2Burst07),    MOVE_THEN_DRAW(Stage2Burst08),  MOVE_THEN_DRAW(Stage2Burst09),
-    MOVE_THEN_DRAW(Stage2Burst10),    MOVE_THEN_DRAW(Stage2Burst11),  MOVE_THEN_DRAW(Stage2Burst12),
-    MOVE_THEN_DRAW(Stage2Burst01),    MOVE_THEN_DRAW(Stage2Burst02),  MOVE_THEN_DRAW(Stage2Burst03),
-    MOVE_THEN_DRAW(Stage2Ring01),     MOVE_THEN_DRAW(Stage2Ring02),   MOVE_THEN_DRAW(Stage2Fan09),
-    MOVE_THEN_DRAW(Stage2Fan10),      MOVE_THEN_DRAW(Stage2Fan11),    MOVE_THEN_DRAW(Stage2Fan12),
-    MOVE_THEN_DRAW(Stage2Fan07),      MOVE_THEN_DRAW(Stage2Fan08),    MOVE_THEN_DRAW(Stage2Fan06),
-    MOVE_THEN_DRAW(Stage2Straight03), MOVE_THEN_DRAW(Stage2TwoWay01), MOVE_THEN_DRAW(Stage2Spread08),
-    MOVE_THEN_DRAW(Stage2Spread09),   MOVE_THEN_DRAW(Stage2Spread10), MOVE_THEN_DRAW(Stage2Spread11),
-    MOVE_THEN_DRAW(Stage2Spread12),   MOVE_THEN_DRAW(Stage2Spread13), MOVE_THEN_DRAW(Stage2Spread14),
-    MOVE_THEN_DRAW(Stage2Spread15),   MOVE_THEN_DRAW(Stage2Spread16), MOVE_THEN_DRAW(Stage2Aimed04),
-    MOVE_THEN_DRAW(Stage2Aimed05),    MOVE_THEN_DRAW(Stage2Aimed06),  MOVE_THEN_DRAW(Stage2Aimed07),
-    MOVE_THEN_DRAW(Stage2Aimed01),    MOVE_THEN_DRAW(Stage2Aimed02),  MOVE_THEN_DRAW(Stage2Aimed03),
-    MOVE_THEN_DRAW(Stage2Whip01),     MOVE_THEN_DRAW(Stage2Whip02),
+    MoveStage2Burst04,    DrawStage2Burst04,    MoveStage2Burst05,    DrawStage2Burst05,
+    MoveStage2Burst06,    DrawStage2Burst06,    MoveStage2Burst07,    DrawStage2Burst07,
+    MoveStage2Burst08,    DrawStage2Burst08,    MoveStage2Burst09,    DrawStage2Burst09,
+    MoveStage2Burst10,    DrawStage2Burst10,    MoveStage2Burst11,    DrawStage2Burst11,
+    MoveStage2Burst12,    DrawStage2Burst12,    MoveStage2Burst01,    DrawStage2Burst01,
+    MoveStage2Burst02,    DrawStage2Burst02,    MoveStage2Burst03,    DrawStage2Burst03,
+    MoveStage2Ring01,     DrawStage2Ring01,     MoveStage2Ring02,     DrawStage2Ring02,
+    MoveStage2Fan09,      DrawStage2Fan09,      MoveStage2Fan10,      DrawStage2Fan10,
+    MoveStage2Fan11,      DrawStage2Fan11,      MoveStage2Fan12,      DrawStage2Fan12,
+    MoveStage2Fan07,      DrawStage2Fan07,      MoveStage2Fan08,      DrawStage2Fan08,
+    MoveStage2Fan06,      DrawStage2Fan06,      MoveStage2Straight03, DrawStage2Straight03,
+    MoveStage2TwoWay01,   DrawStage2TwoWay01,   MoveStage2Spread08,   DrawStage2Spread08,
+    MoveStage2Spread09,   DrawStage2Spread09,   MoveStage2Spread10,   DrawStage2Spread10,
+    MoveStage2Spread11,   DrawStage2Spread11,   MoveStage2Spread12,   DrawStage2Spread12,
+    MoveStage2Spread13,   DrawStage2Spread13,   MoveStage2Spread14,   DrawStage2Spread14,
+    MoveStage2Spread15,   DrawStage2Spread15,   MoveStage2Spread16,   DrawStage2Spread16,
+    MoveStage2Aimed04,    DrawStage2Aimed04,    MoveStage2Aimed05,    DrawStage2Aimed05,
+    MoveStage2Aimed06,    DrawStage2Aimed06,    MoveStage2Aimed07,    DrawStage2Aimed07,
+    MoveStage2Aimed01,    DrawStage2Aimed01,    MoveStage2Aimed02,    DrawStage2Aimed02,
+    MoveStage2Aimed03,    DrawStage2Aimed03,    MoveStage2Whip01,     DrawStage2Whip01,
+    MoveStage2Whip02,     DrawStage2Whip02,
 };
-
-#undef MOVE_THEN_DRAW
-
-void BulletPools() {
-  RunInOrder(Pools);
-}
 
 // Only these slots' missiles fly: the waves' later slots arm theirs, which then
 // wait unseen, so the slot never fires again.
-struct MissileSlot {
-  int slot, kind;
+const TimelineCall Missiles[] = {
+    Missile<0, 0>,      Missile<1, 1>,      Missile<2, 1>,      Missile<3, 0>,
+    Missile<4, 0>,      Missile<5, 0>,      Missile<6, 0>,      Missile<7, 1>,
+    Missile<8, 1>,      MissileLine<1, 0>,  MissileLine<2, 0>,  MissileLine<3, 1>,
+    MissileLine<4, 1>,  MissileLine<7, 0>,  MissileLine<8, 0>,  MissileLine<15, 1>,
+    MissileLine<16, 1>, MissileLine<17, 1>, MissileLine<18, 1>, MissileLine<19, 0>,
+    MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
-
-const MissileSlot SingleMissiles[] = {{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 1}, {8, 1}};
-const MissileSlot MissileLines[] = {{1, 0},  {2, 0},  {3, 1},  {4, 1},  {7, 0},  {8, 0},          {15, 1},
-                                    {16, 1}, {17, 1}, {18, 1}, {19, 0}, {20, 0}, {MidBossSlot, 1}};
-
-void Missiles() {
-  for (const MissileSlot& m : SingleMissiles) {
-    MoveEnemyMissile(m.slot);
-    DrawEnemyMissile(m.slot, m.kind);
-  }
-  for (const MissileSlot& m : MissileLines) {
-    MoveEnemyMissileFan(m.slot);
-    DrawEnemyMissileFan(m.slot, m.kind);
-  }
-}
 
 }  // namespace
 
 const StageSchedule Stage2Schedule = {
     .escorts = Escorts,
-    .attack = Attack,
-    .formation = RunFormation,
-    .waves = Waves,
-    .coins = Coins,
-    .pools = BulletPools,
-    .missiles = Missiles,
+    .attack = OnCounter<AttackWindows>,
+    .formation = InOrder<Formation>,
+    .waves = OnClock<WaveWindows>,
+    .coins = Coins<0, 1, 5, 6, 7, 8, 9, 10, 15, 16, 17, 18, 19, 20, MidBossSlot>,
+    .pools = InOrder<Pools>,
+    .missiles = InOrder<Missiles>,
     .resetStage = nullptr,
 };

@@ -1,19 +1,8 @@
 // Stage 3's timeline: which enemies and bullet routines run in which
 // windows of the stage clock and of the boss attack counter.
-#include "bullets/bullet_routines.h"
-#include "engine/layout.h"
-#include "foes/foes.h"
-#include "game/scoring.h"
-#include "game/stage.h"
-#include "game/timeline.h"
+#include "game/stage_calls.h"
 
 namespace {
-
-// Runs several routines as one row's call, in the order given.
-template <TimelineCall... Calls>
-void All() {
-  (Calls(), ...);
-}
 
 // The ring of bursts around the boss; the long one adds 25 and 14.
 constexpr TimelineCall BurstRing =
@@ -71,41 +60,6 @@ const CounterWindow Attack[] = {
     {4720, 4900, All<TimeStage3Aimed14, TimeStage3Aimed15>},
 };
 
-// A gunship's routines with their fixed arguments, so that rows can list them.
-template <int G, int Type>
-void LaunchGunship() {
-  SpawnEnemyB(G, 80, 80, Type);
-}
-template <int G, int Program, int Size, int Kind>
-void FlyGunship() {
-  MoveEnemyB(G, Program, Size, Size);
-  UpdateEnemyB(G, Kind);
-}
-template <int G>
-void GunshipDebris() {
-  MoveEnemyBDebris(G, 40, 40);
-  DrawEnemyBDebris(G);
-}
-template <int G>
-void ThrowDebris() {
-  SpawnEnemyBDebris(G, 80, 80);
-}
-// Gunships throw debris only when worn down; these are worn down by hand.
-template <int G>
-void WearDown() {
-  EnemyBPool[G].hitPoints = 50.0f;
-  ThrowDebris<G>();
-}
-template <int G>
-void TimeGunshipShots() {
-  TimeEnemyAimed03(G);
-}
-template <int G>
-void GunshipShots() {
-  MoveEnemyAimed03(G);
-  DrawEnemyAimed03(G, 1);
-}
-
 // The two gunships that join the boss. Their debris is asked for every frame
 // but only comes once the player has worn them down.
 const ClockWindow Escorts[] = {
@@ -115,23 +69,10 @@ const ClockWindow Escorts[] = {
     Between(2800, 11100, All<TimeGunshipShots<3>, ThrowDebris<2>, ThrowDebris<3>>),
 };
 
-void RunEscorts() {
-  RunClockWindows(Escorts, StageClock);
-  // The escorts' shots fly on whatever the clock.
-  GunshipShots<2>();
-  GunshipShots<3>();
-}
+// The escorts' shots fly on whatever the clock.
+constexpr TimelineCall RunEscorts = All<OnClock<Escorts>, GunshipShots<2>, GunshipShots<3>>;
 
-void RunAttack(int c) {
-  RunCounterWindows(Attack, c);
-}
-
-// Program and picture kind go with the slot on every frame.
-template <int Slot, int Program, int W, int H, int Kind>
-void Formed() {
-  MoveEnemyA(Slot, Program, W, H);
-  DrawEnemyA(Slot, Kind);
-}
+// The EnemyA formation, then the boss escorts.
 const TimelineCall Formation[] = {
     Formed<0, 1, 80, 80, 4>,
     Formed<1, 2, 80, 80, 4>,
@@ -156,26 +97,15 @@ const TimelineCall Formation[] = {
     FlyGunship<3, 2, 80, 2>,
 };
 
-void RunFormation() {
-  RunInOrder(Formation);
-}
-
 constexpr int MidBossSlot = 23;
-
-void MidBossFights() {
-  MoveEnemyA(MidBossSlot, 11, 240, 300);
-  DrawEnemyA(MidBossSlot, 8);
-  SpawnEnemyMissile(MidBossSlot);
-  SpawnEnemyMissileFan(MidBossSlot);
-}
 
 // Mid-boss with four gunships; the second pair is worn down and destroyed
 // first, and its shots are timed but never flown or drawn.
 const ClockWindow MidBoss[] = {
-    Between(380, 480, [] { PlaceMidBoss(MidBossSlot, PlayfieldLeft + 140.0f); }),
+    Between(380, 480, PlaceMidBossAt<MidBossSlot, 140>),
     Between(480, 1000,
-            All<MidBossFights, GunshipDebris<8>, GunshipDebris<9>, FlyGunship<8, 1, 120, 4>,
-                FlyGunship<9, 2, 120, 4>>),
+            All<Formed<MidBossSlot, 11, 240, 300, 8>, ArmMissile<MidBossSlot>, ArmMissileLine<MidBossSlot>,
+                GunshipDebris<8>, GunshipDebris<9>, FlyGunship<8, 1, 120, 4>, FlyGunship<9, 2, 120, 4>>),
     Between(480, 700, LaunchGunship<8, 1>),
     Between(480, 1000, TimeGunshipShots<8>),
     Between(480, 700, LaunchGunship<9, 2>),
@@ -189,17 +119,8 @@ const ClockWindow MidBoss[] = {
     Between(480, 1000, TimeGunshipShots<11>),
     Between(690, 1000, All<WearDown<10>, WearDown<11>>),
     Between(480, 1000, All<TimeGunshipShots<8>, GunshipShots<8>, TimeGunshipShots<9>, GunshipShots<9>>),
-    Between(860, 1000,
-            [] {
-              DestroyEnemyB(10);
-              DestroyEnemyB(11);
-            }),
-    Between(880, 1000,
-            [] {
-              DestroyEnemyA(MidBossSlot);
-              DestroyEnemyB(8);
-              DestroyEnemyB(9);
-            }),
+    Between(860, 1000, All<Call<DestroyEnemyB, 10>, Call<DestroyEnemyB, 11>>),
+    Between(880, 1000, All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, 8>, Call<DestroyEnemyB, 9>>),
 };
 
 constexpr int Carrier = 1;
@@ -207,95 +128,39 @@ constexpr int Carrier = 1;
 // The carrier with its two arms: it arrives, fights, sheds debris, and is
 // blown up by the clock.
 const ClockWindow CarrierScript[] = {
-    Between(1620, 1700,
-            [] {
-              SpawnEnemyC(Carrier, 80, 360);
-              SpawnEnemyCLeftArm(Carrier, 14);
-              SpawnEnemyCRightArm(Carrier);
-            }),
-    Between(1700, 2600,
-            [] {
-              MoveEnemyC(Carrier, 11, 160, 360);
-              UpdateEnemyC(Carrier, 2);
-              MoveEnemyCLeftDebris(Carrier, 40, 40);
-              DrawEnemyCLeftDebris(Carrier);
-              MoveEnemyCRightDebris(Carrier, 40, 40);
-              DrawEnemyCRightDebris(Carrier);
-              UpdateEnemyCLeftArm(Carrier, 2);
-              UpdateEnemyCRightArm(Carrier, 2);
-            }),
-    Between(2020, 2600,
-            [] {
-              TimeEnemyAimed01(Carrier);
-              MoveEnemyAimed01(Carrier);
-              DrawEnemyAimed01(Carrier, 1);
-              TimeEnemyAimed02(Carrier);
-              MoveEnemyAimed02(Carrier);
-              DrawEnemyAimed02(Carrier, 1);
-            }),
-    Between(2360, 2600,
-            [] {
-              SpawnEnemyCLeftDebris(Carrier, 80, 80);
-              SpawnEnemyCRightDebris(Carrier, 80, 80);
-            }),
-    Between(2480, 2600,
-            [] {
-              DestroyEnemyC(Carrier);
-              DestroyEnemyCLeftArm(Carrier);
-              DestroyEnemyCRightArm(Carrier);
-            }),
+    Between(1620, 1700, LaunchCarrier<Carrier>),
+    Between(1700, 2600, FlyCarrier<Carrier, 2>),
+    Between(2020, 2600, CarrierShots<Carrier>),
+    Between(2360, 2600, ThrowCarrierDebris<Carrier>),
+    Between(2480, 2600, DestroyCarrier<Carrier>),
 };
-
-// A wave enemy enters with its missile, and some with a line of missiles too.
-template <int Slot, int W, int H>
-void Wave() {
-  SpawnEnemyA(Slot, W, H);
-  SpawnEnemyMissile(Slot);
-}
-template <int Slot, int W, int H>
-void WaveWithLine() {
-  Wave<Slot, W, H>();
-  SpawnEnemyMissileFan(Slot);
-}
 
 // Slots 5 to 10 come twice: their second spawn reuses the slot once the
 // first enemy has gone.
 const ClockWindow Waves[] = {
-    Between(80, 190, Wave<5, 80, 80>),
-    Between(90, 240, Wave<6, 80, 80>),
-    Between(100, 180, WaveWithLine<7, 80, 80>),
-    Between(105, 180, WaveWithLine<8, 80, 80>),
-    Between(120, 200, WaveWithLine<9, 80, 80>),
-    Between(130, 200, WaveWithLine<10, 80, 80>),
-    Between(180, 360, WaveWithLine<15, 240, 300>),
-    Between(180, 360, WaveWithLine<16, 240, 300>),
-    Between(380, 1000, [] { RunClockWindows(MidBoss, StageClock); }),
-    Between(1040, 1550, WaveWithLine<17, 240, 300>),
-    Between(1160, 1550, WaveWithLine<18, 240, 300>),
-    Between(1280, 1550, WaveWithLine<19, 240, 440>),
-    Between(1300, 1620, WaveWithLine<20, 240, 440>),
-    Between(1000, 1620, Wave<0, 80, 80>),
-    Between(1000, 1600, Wave<1, 80, 80>),
-    Between(1300, 1550, Wave<5, 80, 80>),
-    Between(1300, 1550, Wave<6, 80, 80>),
-    Between(1400, 1570, WaveWithLine<7, 80, 80>),
-    Between(1400, 1570, WaveWithLine<8, 80, 80>),
-    Between(1400, 1600, WaveWithLine<9, 80, 80>),
-    Between(1400, 1600, WaveWithLine<10, 80, 80>),
-    Between(1620, 2600, [] { RunClockWindows(CarrierScript, StageClock); }),
+    Between(80, 190, FlierWithMissile<5, 80, 80>),
+    Between(90, 240, FlierWithMissile<6, 80, 80>),
+    Between(100, 180, FlierWithMissiles<7, 80, 80>),
+    Between(105, 180, FlierWithMissiles<8, 80, 80>),
+    Between(120, 200, FlierWithMissiles<9, 80, 80>),
+    Between(130, 200, FlierWithMissiles<10, 80, 80>),
+    Between(180, 360, FlierWithMissiles<15, 240, 300>),
+    Between(180, 360, FlierWithMissiles<16, 240, 300>),
+    Between(380, 1000, OnClock<MidBoss>),
+    Between(1040, 1550, FlierWithMissiles<17, 240, 300>),
+    Between(1160, 1550, FlierWithMissiles<18, 240, 300>),
+    Between(1280, 1550, FlierWithMissiles<19, 240, 440>),
+    Between(1300, 1620, FlierWithMissiles<20, 240, 440>),
+    Between(1000, 1620, FlierWithMissile<0, 80, 80>),
+    Between(1000, 1600, FlierWithMissile<1, 80, 80>),
+    Between(1300, 1550, FlierWithMissile<5, 80, 80>),
+    Between(1300, 1550, FlierWithMissile<6, 80, 80>),
+    Between(1400, 1570, FlierWithMissiles<7, 80, 80>),
+    Between(1400, 1570, FlierWithMissiles<8, 80, 80>),
+    Between(1400, 1600, FlierWithMissiles<9, 80, 80>),
+    Between(1400, 1600, FlierWithMissiles<10, 80, 80>),
+    Between(1620, 2600, OnClock<CarrierScript>),
 };
-
-void RunWaves() {
-  RunClockWindows(Waves, StageClock);
-}
-
-// Slots 11 to 14 are not used in this stage; their coins stay parked.
-void RunCoins() {
-  for (int slot = 0; slot <= 14; ++slot) {
-    DrawEnemyACoin(slot);
-    MoveEnemyACoin(slot);
-  }
-}
 
 // Each pool is moved, then drawn, in this fixed order.
 const TimelineCall Pools[] = {
@@ -332,23 +197,9 @@ const TimelineCall Pools[] = {
     MoveStage3Whip04,     DrawStage3Whip04,
 };
 
-void RunPools() {
-  RunInOrder(Pools);
-}
-
 // Single missiles, then missile lines, each moved then drawn with its
 // picture kind. Some waves arm missiles that this list never flies (single
 // missiles of slots 9, 10, 15 to 20 and the mid-boss, lines of 9 and 10).
-template <int Slot, int Kind>
-void Missile() {
-  MoveEnemyMissile(Slot);
-  DrawEnemyMissile(Slot, Kind);
-}
-template <int Slot, int Kind>
-void MissileLine() {
-  MoveEnemyMissileFan(Slot);
-  DrawEnemyMissileFan(Slot, Kind);
-}
 const TimelineCall Missiles[] = {
     Missile<0, 0>,      Missile<1, 1>,
     Missile<2, 1>,      Missile<3, 0>,
@@ -363,20 +214,17 @@ const TimelineCall Missiles[] = {
     MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-void RunMissiles() {
-  RunInOrder(Missiles);
-}
-
 }  // namespace
 
 // The attack counter is the frame's own global, cleared with the world.
 const StageSchedule Stage3Schedule = {
     .escorts = RunEscorts,
-    .attack = RunAttack,
-    .formation = RunFormation,
-    .waves = RunWaves,
-    .coins = RunCoins,
-    .pools = RunPools,
-    .missiles = RunMissiles,
+    .attack = OnCounter<Attack>,
+    .formation = InOrder<Formation>,
+    .waves = OnClock<Waves>,
+    // Slots 11 to 14 are not used in this stage; their coins stay parked.
+    .coins = Coins<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14>,
+    .pools = InOrder<Pools>,
+    .missiles = InOrder<Missiles>,
     .resetStage = nullptr,
 };
