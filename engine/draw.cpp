@@ -26,17 +26,14 @@ namespace {
 plat::Surface* backBuffer = nullptr;
 bool deviceUp = false;
 int screenW = 0, screenH = 0;
-int desktopDepth = 32;
 int vsync = 0;
 int loadColorKey = 0;
 bool restoredThisPresent = false;
 
-struct FontDescription {
-  plat::TextStyle style;
-  bool active = false;
-};
-FontDescription* fontDesc = nullptr;
-plat::TextStyle currentText;
+// The font description lives from the screen's set-up to shutdown; the face
+// carries over from one text run to the next when none is named.
+bool fontReady = false;
+plat::TextStyle font;
 bool textBegun = false;
 
 const char* const InternalNames[4] = {"内部用１", "内部用２", "内部用３", "内部用４"};
@@ -142,7 +139,6 @@ int Screen(int width, int height, int) {
   screenH = height;
   SetClip(0, 0, width, height);
   deviceUp = true;
-  desktopDepth = GetDesktopDepth();
   if (!plat::ScreenSurface()) return ScreenError("表画面が生成できません");
   plat::Surface* back = plat::CreateSurface(width, height);
   if (!back) return ScreenError("裏画面が生成できません");
@@ -250,39 +246,34 @@ void StartCoverWipe() {
 
 void SetVSync(int flag) { vsync = flag; }
 
-void InitFonts() {
-  if (!fontDesc) fontDesc = new FontDescription;
-}
+void InitFonts() { fontReady = true; }
 
 void FreeFont() {
-  delete fontDesc;
-  fontDesc = nullptr;
+  fontReady = false;
   textBegun = false;
 }
 
 void BeginText(int face, int height, int escapement, int bold, int italic, int underline) {
-  if (!fontDesc || !backBuffer) return;
-  plat::TextStyle& st = fontDesc->style;
-  if (face == 0) st.face = plat::Face::Mincho;
-  if (face == 1) st.face = plat::Face::Gothic;
-  st.height = height;
-  st.escapementDegrees = escapement;
-  st.bold = bold == 1;
-  st.italic = italic != 0;
-  st.underline = underline != 0;
-  currentText = st;
+  if (!fontReady || !backBuffer) return;
+  if (face == 0) font.face = plat::Face::Mincho;
+  if (face == 1) font.face = plat::Face::Gothic;
+  font.height = height;
+  font.escapementDegrees = escapement;
+  font.bold = bold == 1;
+  font.italic = italic != 0;
+  font.underline = underline != 0;
   textBegun = true;
 }
 
 void SetTextColor(uint32_t textColor, uint32_t backColor, int transparent) {
-  currentText.color = KeyPixel(static_cast<int>(textColor));
-  currentText.background = KeyPixel(static_cast<int>(backColor));
-  currentText.transparent = transparent == 1;
+  font.color = KeyPixel(static_cast<int>(textColor));
+  font.background = KeyPixel(static_cast<int>(backColor));
+  font.transparent = transparent == 1;
 }
 
 void PutText(int x, int y, const char* text) {
   if (!textBegun || !backBuffer || !text) return;
-  plat::DrawText(backBuffer, x, y, text, currentText);
+  plat::DrawText(backBuffer, x, y, text, font);
 }
 
 void EndText() { textBegun = false; }

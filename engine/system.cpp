@@ -38,8 +38,6 @@ namespace velSystem {
 
 uint32_t Waits[12];
 namespace {
-int imeSetting = 1;
-
 // Raises the timer resolution before the program starts and restores it at exit.
 struct StaticSetup {
   StaticSetup() { StaticInit(); }
@@ -172,10 +170,7 @@ int ReportError(const char* operation, const char* message, int) {
 
 void Beep() { plat::Beep(); }
 
-void EnableIme(int on) {
-  imeSetting = on;
-  plat::EnableTextInput(on != 0);
-}
+void EnableIme(int on) { plat::EnableTextInput(on != 0); }
 
 const std::string& GetExeDir() { return plat::ExeDir(); }
 
