@@ -135,8 +135,9 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
     song.notify = w.size() > 2 && w[2] == "notify";
     song.startMs = Milliseconds();
     ++song.plays;
-    deviceFinished.store(0);
     if (song.music) Mix_PlayMusic(song.music, 0);
+    // Starting over may report the end of what played before: that end is not this play's.
+    deviceFinished.store(0);
   } else if (w[0] == "status") {
     if (w.size() < 3 || w[2] != "mode") return ErrSyntax;
     if (reply) *reply = song.playing ? "playing" : "stopped";
