@@ -1,6 +1,6 @@
 // The music sequencer. The song's state (open, playing, position in time) is
 // kept here on the clock, so it runs the same with or without a device; where
-// SDL_mixer can play the file through a soundfont, the device is the timing.
+// SDL_mixer can play the file through a soundfont, the device plays along.
 #include "platform/music.h"
 
 #include <SDL.h>
@@ -149,8 +149,10 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
 
 void PollMusic() {
   if (!song.open || !song.playing) return;
-  const bool ended =
-      song.music ? deviceFinished.exchange(0) != 0 : Milliseconds() - song.startMs >= song.lengthMs;
+  // The song's own length decides: the synthesiser reports its end only once
+  // the last notes have died away, seconds late for a clean loop.
+  const bool deviceDone = song.music && deviceFinished.exchange(0) != 0;
+  const bool ended = deviceDone || Milliseconds() - song.startMs >= song.lengthMs;
   if (!ended) return;
   song.playing = false;
   if (song.notify) PostMessage(MsgMusicNotify, MusicNotifySuccessful);
