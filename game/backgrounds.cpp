@@ -24,10 +24,10 @@ struct LayerRule {
   SpeedBand bands[9];
 };
 
-// Layers 1 and 2 scroll at one speed whatever the clock.
+// Layers 1 and 2 scroll at one speed whatever the clock, below 0 too.
 const LayerRule Layers[LayerCount] = {
-    {&PicBBACK1S, true, {{0, Open, 130}}},
-    {&PicBBACK2S, true, {{0, Open, 100}}},
+    {&PicBBACK1S, true, {{-Open, Open, 130}}},
+    {&PicBBACK2S, true, {{-Open, Open, 100}}},
     {&PicBBACK3S,
      false,
      {{0, 500, 140},

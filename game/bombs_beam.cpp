@@ -65,8 +65,10 @@ void UpdatePlayerBeam() {
   for (int i = 0; i < BeamPartCount; ++i) {
     BeamPartRecord& part = BeamPartPool[i];
     if (!part.active) continue;
-    part.x = i < 16 ? px - 90 : px + 30;
-    part.y = py - 170;
+    // The offset position is cut to a pixel, not the ship's: left of the
+    // narrow playfield's edge the two differ.
+    part.x = static_cast<int>(i < 16 ? PlayerX - 90 : PlayerX + 30);
+    part.y = static_cast<int>(PlayerY - 170);
   }
   if (n >= 1 && n <= 16) {
     const BeamPartRecord& part = BeamPartPool[n - 1];

@@ -46,14 +46,15 @@ void Retire(PlayerShotRecord& shot) {
 void PickUp() {
   const int px = static_cast<int>(PlayerX), py = static_cast<int>(PlayerY);
   const int ix = static_cast<int>(PowerUpItem.x), iy = static_cast<int>(PowerUpItem.y);
-  if (PowerUpItem.active && PowerUpItem.y > 50 && InsideBox(px, py, ix, iy, {-60, 60, -60, 60})) {
+  if (PowerUpItem.active && iy > 50 && InsideBox(px, py, ix, iy, {-60, 60, -60, 60})) {
     CollectPowerUp();
     AddScore(2555);
   }
   for (int i = 0; i < CoinTargets; ++i) {
     const CoinRecord& coin = EnemyACoinPool[i];
-    if (coin.y < -10) continue;
-    if (InsideBox(px, py, static_cast<int>(coin.x), static_cast<int>(coin.y), {-60, 60, -60, 40})) {
+    const int cy = static_cast<int>(coin.y);
+    if (cy < -10) continue;
+    if (InsideBox(px, py, static_cast<int>(coin.x), cy, {-60, 60, -60, 40})) {
       CollectEnemyACoin(i);
       AddScore(558);
     }

@@ -183,8 +183,8 @@ void SpawnOptionShot(int pod, int k) {
   if (shot.active) return;
   shot.active = 1;
   shot.step = 12;
-  shot.x = static_cast<int>(OptionPods[pod].x) + 22;
-  shot.y = static_cast<int>(OptionPods[pod].y) + 6;
+  shot.x = static_cast<int>(OptionPods[pod].x + 22);
+  shot.y = static_cast<int>(OptionPods[pod].y + 6);
 }
 
 void SpawnBomb(int i) {
