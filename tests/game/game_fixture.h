@@ -9,6 +9,10 @@
 #include "engine/velDraw.h"
 #include "engine/velSystem.h"
 #include "game/assets.h"
+#include "game/player.h"
+#include "game/resets.h"
+#include "game/scenes.h"
+#include "game/scoring.h"
 #include "platform/keys.h"
 #include "platform/surface.h"
 #include "tests/harness/harness.h"
@@ -33,6 +37,23 @@ inline plat::Surface* PlantPicture(int& slotVar, int k, int w, int h) {
   slotVar = slot;
   return object.surface;
 }
+
+// The game's globals as a new game with ship 1 in play leaves them, with the
+// ship mid-field and a 60-per-second frame; no engine behind them.
+class PlayState : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGame();
+    ResetStageState();
+    ResetWorld();
+    GameMode = {1, 0};
+    Difficulty = 1;
+    ShipType = 1;
+    FrameSeconds = 1.0f / 60;
+    PlayerX = PlayfieldLeft + 150;
+    PlayerY = 400;
+  }
+};
 
 class GameRun : public ::testing::Test {
  protected:

@@ -11,22 +11,12 @@
 #include "game/scenes.h"
 #include "game/scoring.h"
 #include "game/stage.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 
-class Weapons : public ::testing::Test {
+class Weapons : public gametest::PlayState {
  protected:
-  void SetUp() override {
-    ResetGame();
-    ResetStageState();
-    ResetWorld();
-    GameMode = {1, 0};
-    Difficulty = 1;
-    ShipType = 1;
-    FrameSeconds = 1.0f / 60;
-    PlayerX = PlayfieldLeft + 150;
-    PlayerY = 400;
-  }
   template <class Pool>
   static int Armed(const Pool& pool) {
     int n = 0;

@@ -9,23 +9,11 @@
 #include "game/scenes.h"
 #include "game/scoring.h"
 #include "game/weapons.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 
-class WholePixels : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetGame();
-    ResetStageState();
-    ResetWorld();
-    GameMode = {1, 0};
-    Difficulty = 1;
-    ShipType = 1;
-    FrameSeconds = 1.0f / 60;
-    PlayerX = PlayfieldLeft + 150;
-    PlayerY = 400;
-  }
-};
+using WholePixels = gametest::PlayState;
 
 // The item's row is read as a whole pixel: 50.5 is still row 50.
 TEST_F(WholePixels, PowerUpOnRow50IsNotPickedUp) {
