@@ -62,6 +62,10 @@ const Phase* FindPhase(const CurveRow& row, float t) {
     if (t >= p.from && t <= p.to) return &p;
   for (int i = 0; i < row.tailCount; ++i)
     if (t >= row.tail[i].from && t <= row.tail[i].to) return &row.tail[i];
+  // Past the last stretch the beam keeps its last step, so that even after a
+  // long stall it falls out of the screen and its record comes free again.
+  const Phase& last = row.tail[row.tailCount - 1];
+  if (t > last.to) return &last;
   return nullptr;
 }
 

@@ -96,7 +96,8 @@ void MoveWhip(const WhipRow& row) {
     }
     // The slowest shot, record 0, ends the group wherever the others are.
     if (OffScreen(first.x, first.y, WhipMargin)) r.active = 0;
-    probe.Test(r.x, r.y, WhipBox);
+    // An idle shot is not drawn, so it cannot hit either, wherever it was left.
+    if (r.active != 0) probe.Test(r.x, r.y, WhipBox);
   }
 }
 

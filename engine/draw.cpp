@@ -135,6 +135,7 @@ plat::Surface* BackBuffer() { return backBuffer; }
 int Screen(int width, int height, int) {
   backBuffer = nullptr;
   deviceUp = false;
+  restoredThisPresent = false;
   screenW = width;
   screenH = height;
   SetClip(0, 0, width, height);
@@ -204,6 +205,7 @@ void Release() {
   for (velDrawObject& o : Objects) ClearSlot(o);
   plat::DestroySurface(backBuffer);
   backBuffer = nullptr;
+  restoredThisPresent = false;
   if (FullScreen) plat::LeaveFullScreen();
   deviceUp = false;
 }

@@ -103,10 +103,10 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
 BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel) {
   if (!dst) return BlitResult::Rejected;
   if (dst->lost) return BlitResult::Lost;
-  x1 = std::max(x1, 0);
-  y1 = std::max(y1, 0);
-  x2 = std::min(x2, dst->width);
-  y2 = std::min(y2, dst->height);
+  x1 = std::clamp(x1, 0, dst->width);
+  y1 = std::clamp(y1, 0, dst->height);
+  x2 = std::clamp(x2, x1, dst->width);
+  y2 = std::clamp(y2, y1, dst->height);
   for (int y = y1; y < y2; ++y) std::fill(dst->Row(y) + x1, dst->Row(y) + x2, pixel);
   return BlitResult::Ok;
 }

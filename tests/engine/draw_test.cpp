@@ -177,6 +177,17 @@ TEST_F(DrawTest, RestoreRunsAtMostOncePerPresent) {
   EXPECT_FALSE(velDraw::Objects[white].surface->lost);
 }
 
+TEST_F(DrawTest, ANewScreenForgetsARestoreOfTheOldOne) {
+  velDraw::Objects[white].surface->lost = true;
+  velDraw::PutObject(L, 0, white, 0, 0, 20, 20);  // restored: no further restore until a present
+  velDraw::Release();
+  ASSERT_EQ(velDraw::Screen(ScreenWidth, ScreenHeight, 32), 1);
+  white = velDraw::LoadObject("IMAGE/W20.BMP", 1);
+  velDraw::Objects[white].surface->lost = true;
+  velDraw::PutObject(L, 0, white, 0, 0, 20, 20);
+  EXPECT_FALSE(velDraw::Objects[white].surface->lost) << "the new screen restores at once";
+}
+
 TEST_F(DrawTest, ALostScreenIsRestoredAndTheNextPresentShows) {
   plat::SetScreenLost(true);
   velDraw::PutObject(L, 0, white, 0, 0, 20, 20);

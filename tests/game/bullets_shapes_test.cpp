@@ -1,4 +1,6 @@
 // Spread salvos, whips and curving beams.
+#include <tuple>
+
 #include "tests/game/bullets_fixture.h"
 
 namespace {
@@ -107,7 +109,7 @@ TEST_F(Whip, TurnStopsWhenTheBendClockPasses17) {
   EXPECT_NEAR(Degrees(51 * 0.022439947), 65.57, 0.01);
 }
 
-TEST_F(Whip, GroupEndsWithItsFirstShotAndIdleShotsStillHit) {
+TEST_F(Whip, GroupEndsWithItsFirstShotAndIdleShotsLeftBehindCannotHit) {
   SpawnStage2Whip02();
   PlayerAlive = 0;
   Stage2WhipPool02[3].x = 300;
@@ -120,7 +122,11 @@ TEST_F(Whip, GroupEndsWithItsFirstShotAndIdleShotsStillHit) {
   PlayerAlive = 1;
   ShipAtOffset(x, y, 0, 10);
   MoveStage2Whip02();
-  EXPECT_EQ(PlayerAlive, 0) << "an unseen shot left behind still hits";
+  EXPECT_EQ(PlayerAlive, 1) << "an unseen shot left behind must not hit";
+  // Armed again, the same place hits.
+  Stage2WhipPool02[3].active = 1;
+  MoveStage2Whip02();
+  EXPECT_EQ(PlayerAlive, 0);
 }
 
 using Curve = Bullets;
@@ -164,9 +170,29 @@ TEST_F(Curve, StepsFollowThePhaseTableAndPauseBetweenWindows) {
   MoveStage3Curve05();  // 102 on a rate-40 clock: the large beam's last window
   EXPECT_EQ(Stage3CurvePool05[0].x, 310);
   Stage3CurvePool01[0] = {300, 100, 250, 1};
-  MoveStage3Curve01();  // beyond the last window: no motion
-  EXPECT_EQ(Stage3CurvePool01[0].x, 300);
-  EXPECT_EQ(Stage3CurvePool01[0].y, 100);
+  MoveStage3Curve01();  // beyond the last window: the last window's step
+  EXPECT_EQ(Stage3CurvePool01[0].x, 303);
+  EXPECT_EQ(Stage3CurvePool01[0].y, 106);
+}
+
+// One long stalled frame throws a beam's clock past every window; it must
+// still fall away and free its record for the sequencer.
+TEST_F(Curve, ABeamPastItsLastWindowAfterALongFrameFallsOutAndFiresAgain) {
+  for (auto [pool, move, time, seconds] :
+       {std::tuple{Stage3CurvePool01, MoveStage3Curve01, TimeStage3Curve01, 12.6f},
+        std::tuple{Stage3CurvePool03, MoveStage3Curve03, TimeStage3Curve03, 8.4f},
+        std::tuple{Stage3CurvePool05, MoveStage3Curve05, TimeStage3Curve05, 7.1f}}) {
+    for (int call = 0; call < 3; ++call) time();  // record 1 fires
+    StepBulletRecord24& r = pool[1];
+    ASSERT_EQ(r.active, 1);
+    FrameSeconds = seconds;
+    move();
+    FrameSeconds = 1.0f / 60;
+    for (int frame = 0; frame < 200 && r.active; ++frame) move();
+    EXPECT_EQ(r.active, 0) << "still hanging at y " << r.y;
+    for (int call = 3; call < 153; ++call) time();  // the next cycle reaches record 1 again
+    EXPECT_EQ(r.active, 1) << "the record fires again";
+  }
 }
 
 TEST_F(Curve, LeavesOnlyBelowTheScreenAndNeverHitsTheShip) {
