@@ -1,6 +1,4 @@
 // Spread salvos, whips and curving beams.
-#include <tuple>
-
 #include "tests/game/bullets_fixture.h"
 
 namespace {
@@ -123,8 +121,10 @@ TEST_F(Whip, GroupEndsWithItsFirstShotAndIdleShotsLeftBehindCannotHit) {
   ShipAtOffset(x, y, 0, 10);
   MoveStage2Whip02();
   EXPECT_EQ(PlayerAlive, 1) << "an unseen shot left behind must not hit";
-  // Armed again, the same place hits.
+  // Armed again with its group on screen, the same place hits.
+  Stage2WhipPool02[0].y = 300;
   Stage2WhipPool02[3].active = 1;
+  ShipAtOffset(x, y, 15, 20);
   MoveStage2Whip02();
   EXPECT_EQ(PlayerAlive, 0);
 }
@@ -178,10 +178,15 @@ TEST_F(Curve, StepsFollowThePhaseTableAndPauseBetweenWindows) {
 // One long stalled frame throws a beam's clock past every window; it must
 // still fall away and free its record for the sequencer.
 TEST_F(Curve, ABeamPastItsLastWindowAfterALongFrameFallsOutAndFiresAgain) {
-  for (auto [pool, move, time, seconds] :
-       {std::tuple{Stage3CurvePool01, MoveStage3Curve01, TimeStage3Curve01, 12.6f},
-        std::tuple{Stage3CurvePool03, MoveStage3Curve03, TimeStage3Curve03, 8.4f},
-        std::tuple{Stage3CurvePool05, MoveStage3Curve05, TimeStage3Curve05, 7.1f}}) {
+  struct Beam {
+    StepBulletRecord24* pool;
+    void (*move)();
+    void (*time)();
+    float seconds;
+  };
+  for (auto [pool, move, time, seconds] : {Beam{Stage3CurvePool01, MoveStage3Curve01, TimeStage3Curve01, 12.6f},
+                                           Beam{Stage3CurvePool03, MoveStage3Curve03, TimeStage3Curve03, 8.4f},
+                                           Beam{Stage3CurvePool05, MoveStage3Curve05, TimeStage3Curve05, 7.1f}}) {
     for (int call = 0; call < 3; ++call) time();  // record 1 fires
     StepBulletRecord24& r = pool[1];
     ASSERT_EQ(r.active, 1);
