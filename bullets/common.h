@@ -61,6 +61,13 @@ inline bool OffScreen(float x, float y, float margin) {
 }
 
 template <class Record>
+int CountArmed(const Record* pool, int count) {
+  int armed = 0;
+  for (int k = 0; k < count; ++k) armed += pool[k].active != 0;
+  return armed;
+}
+
+template <class Record>
 void ParkRecord(Record& r) {
   r.active = 0;
   r.x = BulletParkX;

@@ -87,8 +87,28 @@ void DrawEnemyAimed(int pool, int enemy, int kind) {
   }
 }
 
+// Armed records in the enemy's block, counted only while the replay tool counts.
+int ArmedInBlock(int pool, int enemy) {
+  const AngleBulletRecord* block = coverage::On ? AimedBlock(pool, enemy) : nullptr;
+  return block ? CountArmed(block, EnemyAimedBlock) : 0;
+}
+
+void CountArmedBlock(coverage::Site& site, int pool, int enemy) {
+  if (ArmedInBlock(pool, enemy) > 0) site.Hit();
+}
+
 bool ValidSlot(int slot) {
   return slot >= 0 && slot < EnemyACount;
+}
+
+// The missiles' roles, counted as the aimed pools' are.
+coverage::Site SpawnMissileRuns{"SpawnEnemyMissile"}, MoveMissileRuns{"MoveEnemyMissile"},
+    DrawMissileRuns{"DrawEnemyMissile"}, SpawnMissileLineRuns{"SpawnEnemyMissileFan"},
+    MoveMissileLineRuns{"MoveEnemyMissileFan"}, DrawMissileLineRuns{"DrawEnemyMissileFan"};
+
+template <class Record>
+void CountIfArmed(coverage::Site& site, const Record* records, int count) {
+  if (coverage::On && CountArmed(records, count) > 0) site.Hit();
 }
 
 AngleBulletRecord60* MissileLine(int slot) {
@@ -106,11 +126,31 @@ void DrawMissile(AngleBulletRecord60& r, int kind, float strip, const int* still
 }  // namespace
 
 // clang-format off
-#define VELKOR_ENEMY_AIMED_ENTRIES(n, pool)                                                               \
-  void TimeEnemyAimed##n(int enemy) { TimeEnemyAimed(pool, enemy); }                                     \
-  void SpawnEnemyAimed##n(int enemy, int index, int base) { SpawnEnemyAimed(pool, enemy, index, base); } \
-  void MoveEnemyAimed##n(int enemy) { MoveEnemyAimed(pool, enemy); }                                     \
-  void DrawEnemyAimed##n(int enemy, int kind) { DrawEnemyAimed(pool, enemy, kind); }
+// Each role counts its calls for the replay tool; movers and drawers only
+// the calls that find an armed record in the enemy's block.
+#define VELKOR_ENEMY_AIMED_ENTRIES(n, pool)                      \
+  coverage::Site TimeEnemyAimed##n##Runs{"TimeEnemyAimed" #n};   \
+  coverage::Site SpawnEnemyAimed##n##Runs{"SpawnEnemyAimed" #n}; \
+  coverage::Site MoveEnemyAimed##n##Runs{"MoveEnemyAimed" #n};   \
+  coverage::Site DrawEnemyAimed##n##Runs{"DrawEnemyAimed" #n};   \
+  void TimeEnemyAimed##n(int enemy) {                            \
+    TimeEnemyAimed##n##Runs.Hit();                               \
+    const int before = ArmedInBlock(pool, enemy);                \
+    TimeEnemyAimed(pool, enemy);                                 \
+    if (ArmedInBlock(pool, enemy) > before) SpawnEnemyAimed##n##Runs.Hit(); \
+  }                                                              \
+  void SpawnEnemyAimed##n(int enemy, int index, int base) {      \
+    SpawnEnemyAimed##n##Runs.Hit();                              \
+    SpawnEnemyAimed(pool, enemy, index, base);                   \
+  }                                                              \
+  void MoveEnemyAimed##n(int enemy) {                            \
+    CountArmedBlock(MoveEnemyAimed##n##Runs, pool, enemy);       \
+    MoveEnemyAimed(pool, enemy);                                 \
+  }                                                              \
+  void DrawEnemyAimed##n(int enemy, int kind) {                  \
+    CountArmedBlock(DrawEnemyAimed##n##Runs, pool, enemy);       \
+    DrawEnemyAimed(pool, enemy, kind);                           \
+  }
 // clang-format on
 VELKOR_ENEMY_AIMED_ENTRIES(01, 0)
 VELKOR_ENEMY_AIMED_ENTRIES(02, 1)
@@ -118,6 +158,7 @@ VELKOR_ENEMY_AIMED_ENTRIES(03, 2)
 
 void SpawnEnemyMissile(int slot) {
   if (!ValidSlot(slot)) return;
+  SpawnMissileRuns.Hit();
   AngleBulletRecord60& r = EnemyMissilePool[slot];
   if (r.active != 0) return;
   r.active = 1;
@@ -131,6 +172,7 @@ void SpawnEnemyMissile(int slot) {
 void MoveEnemyMissile(int slot) {
   if (!ValidSlot(slot)) return;
   AngleBulletRecord60& r = EnemyMissilePool[slot];
+  CountIfArmed(MoveMissileRuns, &r, 1);
   ShipProbe probe;
   if (r.active != 0) Advance(r.x, r.y, r.angle, r.speed);
   if (OffScreen(r.x, r.y, MissileMargin)) ParkRecord(r);
@@ -139,22 +181,27 @@ void MoveEnemyMissile(int slot) {
 
 void DrawEnemyMissile(int slot, int kind) {
   if (!ValidSlot(slot) || EnemyMissilePool[slot].active == 0) return;
+  DrawMissileRuns.Hit();
   DrawMissile(EnemyMissilePool[slot], kind, 0, &PicVALL302, nullptr);
 }
 
 void SpawnEnemyMissileFan(int slot) {
   if (!ValidSlot(slot)) return;
+  SpawnMissileLineRuns.Hit();
   FireShotLine(MissileLine(slot), EnemyFanBlock, EnemyAPool[slot].x + 25, EnemyAPool[slot].y + 25, 15, 0,
                HalfPiSingle, FastLine, false);
 }
 
 void MoveEnemyMissileFan(int slot) {
-  if (ValidSlot(slot)) MoveShotLine(MissileLine(slot), EnemyFanBlock, 0, MissileLineBox);
+  if (!ValidSlot(slot)) return;
+  CountIfArmed(MoveMissileLineRuns, MissileLine(slot), EnemyFanBlock);
+  MoveShotLine(MissileLine(slot), EnemyFanBlock, 0, MissileLineBox);
 }
 
 void DrawEnemyMissileFan(int slot, int kind) {
   if (!ValidSlot(slot)) return;
   AngleBulletRecord60* line = MissileLine(slot);
+  CountIfArmed(DrawMissileLineRuns, line, EnemyFanBlock);
   for (int k = 0; k < EnemyFanBlock; ++k)
     if (line[k].active != 0) DrawMissile(line[k], kind, 2, &PicVALL301, &PicVALL302);
 }

@@ -2,7 +2,10 @@
 // apart, and the one implementation of each role that reads a row. The named
 // routines of bullet_routines.h are thin entry points into these.
 #pragma once
+#include <iterator>
+
 #include "bullets/common.h"
+#include "engine/coverage.h"
 
 // Members are listed in the order of their family's routine list; the row's id
 // is its place, checked at compile time.
@@ -113,30 +116,69 @@ void LaunchVolley(const VolleyRow& row, int index, int base);
 void MoveVolley(const VolleyRow& row);
 void DrawVolley(const VolleyRow& row);
 
+// The armed records of a pool, as its row names them: a pointer and a count,
+// or an array.
+template <class Row>
+int ArmedRecords(const Row& row) {
+  if constexpr (requires { row.count; })
+    return CountArmed(row.pool, row.count);
+  else
+    return CountArmed(row.pool, static_cast<int>(std::size(row.pool)));
+}
+
+// Row counts for the replay tool: timers and spawners count every call,
+// movers and drawers the calls that find an armed record.
+template <class Row>
+void CountRole(coverage::Site& site, const Row& row, bool armedOnly) {
+  if (coverage::On && (!armedOnly || ArmedRecords(row) > 0)) site.Hit();
+}
+// A timer hands its records to the family's spawner directly: the pool's
+// spawner counts as run when the timer's call armed a record.
+template <class Row, class Time>
+void CountTimer(coverage::Site& timer, coverage::Site& spawner, const Row& row, Time time) {
+  timer.Hit();
+  const int before = coverage::On ? ArmedRecords(row) : 0;
+  time(row);
+  if (coverage::On && ArmedRecords(row) > before) spawner.Hit();
+}
+
 // The enum of a family's members, in the order of its routine list.
 #define VELKOR_MEMBER_ID(name) name##Id,
 
 // clang-format off
 // The entry points of a family's member: each names its pool's row and hands
 // it to the family's one implementation of that role.
-#define VELKOR_ROLE_ENTRY(role, name, rows, impl) void role##name() { impl(rows[name##Id]); }
+#define VELKOR_ROLE_ENTRY(role, name, rows, impl, armedOnly) \
+  coverage::Site role##name##Runs{#role #name};                \
+  void role##name() {                                          \
+    CountRole(role##name##Runs, rows[name##Id], armedOnly);    \
+    impl(rows[name##Id]);                                      \
+  }
 #define VELKOR_MOVE_DRAW_ENTRIES(name, rows, moveImpl, drawImpl) \
-  VELKOR_ROLE_ENTRY(Move, name, rows, moveImpl) VELKOR_ROLE_ENTRY(Draw, name, rows, drawImpl)
+  VELKOR_ROLE_ENTRY(Move, name, rows, moveImpl, true) VELKOR_ROLE_ENTRY(Draw, name, rows, drawImpl, true)
+// A timer with the spawner it hands records to.
+#define VELKOR_TIMED_ENTRIES(name, rows, timeImpl, spawnImpl, params, args)          \
+  coverage::Site Time##name##Runs{"Time" #name};                                     \
+  coverage::Site Spawn##name##Runs{"Spawn" #name};                                   \
+  void Time##name() { CountTimer(Time##name##Runs, Spawn##name##Runs, rows[name##Id], timeImpl); } \
+  void Spawn##name params {                                                          \
+    Spawn##name##Runs.Hit();                                                         \
+    spawnImpl(rows[name##Id], VELKOR_UNPAREN args);                                  \
+  }
+#define VELKOR_UNPAREN(...) __VA_ARGS__
 
 // Spawner with (index, base): aimed fans and volleys.
 #define VELKOR_GROUP_ENTRIES(name, rows, timeImpl, spawnImpl, moveImpl, drawImpl)       \
-  VELKOR_ROLE_ENTRY(Time, name, rows, timeImpl)                                         \
-  void Spawn##name(int index, int base) { spawnImpl(rows[name##Id], index, base); }    \
+  VELKOR_TIMED_ENTRIES(name, rows, timeImpl, spawnImpl, (int index, int base), (index, base)) \
   VELKOR_MOVE_DRAW_ENTRIES(name, rows, moveImpl, drawImpl)
 
 // Spawner fired directly by the timeline: bursts, ramps, spreads, whips.
 #define VELKOR_DIRECT_ENTRIES(name, rows, spawnImpl, moveImpl, drawImpl) \
-  VELKOR_ROLE_ENTRY(Spawn, name, rows, spawnImpl)                        \
+  VELKOR_ROLE_ENTRY(Spawn, name, rows, spawnImpl, false)                 \
   VELKOR_MOVE_DRAW_ENTRIES(name, rows, moveImpl, drawImpl)
 
 // Spawner with the record alone: rings and beams.
 #define VELKOR_INDEX_ENTRIES(name, rows, timeImpl, spawnImpl, moveImpl, drawImpl) \
-  VELKOR_ROLE_ENTRY(Time, name, rows, timeImpl)                                   \
-  void Spawn##name(int index) { spawnImpl(rows[name##Id], index); }               \
+  VELKOR_TIMED_ENTRIES(name, rows, timeImpl, spawnImpl, (int index), (index))     \
   VELKOR_MOVE_DRAW_ENTRIES(name, rows, moveImpl, drawImpl)
 // clang-format on

@@ -1,12 +1,11 @@
 // Start-up, the main loop and the window procedure.
-#include <ctime>
-
 #include "engine/game_doors.h"
 #include "engine/layout.h"
 #include "engine/random.h"
 #include "engine/velDraw.h"
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
+#include "platform/clock.h"
 #include "platform/music.h"
 #include "platform/window.h"
 
@@ -48,7 +47,7 @@ bool StartProgram() {
   if (!plat::CreateGameWindow(desc)) return false;
   MainWindow = true;
   if (!FullScreen) plat::SetWindowTopmost((WindowOptions & 1) == 0);
-  SeedRandom(static_cast<unsigned>(std::time(nullptr)));
+  SeedRandom(static_cast<unsigned>(plat::CalendarSeconds()));
   velSystem::EnableIme(0);
   plat::BlockScreenSaver();
   LoadAssets();

@@ -1,5 +1,6 @@
 // EnemyB, the gunship: enters at one of two columns, descends, then loops
 // while turning; explodes longer than EnemyA and sheds debris when worn.
+#include "engine/coverage.h"
 #include "engine/layout.h"
 #include "engine/random.h"
 #include "foes/enemy_parts.h"
@@ -15,6 +16,8 @@ constexpr float DebrisBelowHitPoints = 1200;
 
 // Turn per frame of programs 1 to 4.
 constexpr float TurnSteps[4] = {-Degree, Degree, -0.025132742f, 0.025132742f};
+coverage::Site ProgramRuns[4] = {coverage::Site{"gunship program 1"}, coverage::Site{"gunship program 2"},
+                                 coverage::Site{"gunship program 3"}, coverage::Site{"gunship program 4"}};
 
 constexpr Offset LowFlames[2] = {{12, -42}, {48, -42}};
 
@@ -60,6 +63,7 @@ void MoveEnemyB(int slot, int program, int w, int h) {
   if (!ValidSlot(slot)) return;
   EnemyBRecord& e = EnemyBPool[slot];
   if (e.active && program >= 1 && program <= 4) {
+    ProgramRuns[program - 1].Hit();
     ScriptBody body{.x = &e.x,
                     .y = &e.y,
                     .vx = &e.vx,

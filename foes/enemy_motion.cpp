@@ -2,6 +2,7 @@
 // a spawner places it.
 #include <cmath>
 
+#include "engine/coverage.h"
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/enemy_parts.h"
@@ -27,6 +28,7 @@ void Circle(EnemyARecord& e, int way) {
 
 void RunProgram(EnemyARecord& e, const EnemyProgram* program, int h) {
   const float dt = FrameSeconds;
+  coverage::Hit(program);
   if (program->circle != 0) {
     Circle(e, program->circle);
     return;

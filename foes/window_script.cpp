@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/coverage.h"
 #include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "game/assets.h"
@@ -82,7 +83,10 @@ void Apply(const Step& step, const WindowScript& script, ScriptBody& body) {
 
 void ApplyWindows(const WindowScript& script, float clock, ScriptBody& body) {
   for (const Window& w : script.windows)
-    if (w.Holds(clock)) Apply(w.step, script, body);
+    if (w.Holds(clock)) {
+      coverage::Hit(&w);
+      Apply(w.step, script, body);
+    }
 }
 
 void RunWindowScript(const WindowScript& script, float& clock, ScriptBody& body) {

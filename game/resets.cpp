@@ -1,8 +1,6 @@
 // The resets: each hands its part of the world to the module that owns it.
 #include "game/resets.h"
 
-#include <ctime>
-
 #include "bullets/bullets.h"
 #include "engine/layout.h"
 #include "engine/random.h"
@@ -13,6 +11,7 @@
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "platform/clock.h"
 
 void ResetGame() {
   Score = 0;
@@ -27,7 +26,7 @@ void ResetGame() {
 
 void ResetStageState() {
   // Seconds, as the game always seeded: two changes in one second repeat.
-  SeedRandom(static_cast<unsigned>(std::time(nullptr)));
+  SeedRandom(static_cast<unsigned>(plat::CalendarSeconds()));
   ResetStageFlags();
   ResetPlayerSide();
   ResetWeapons();

@@ -1,6 +1,9 @@
 // The stage frame shared by the three stages, and the per-stage schedules
 // (timelines) that plug into it.
 #pragma once
+#include <span>
+
+#include "game/timeline.h"
 
 extern float StageClock;
 extern int Paused;
@@ -22,6 +25,9 @@ struct StageSchedule {
   void (*pools)();        // every bullet pool, moved then drawn
   void (*missiles)();     // the enemy missiles
   void (*resetStage)();   // the timeline's own counters and flags, on every scene change
+  // Every window table of the timeline, by name.
+  std::span<const NamedClockTable> clockTables;
+  std::span<const NamedCounterTable> counterTables;
 };
 extern const StageSchedule Stage1Schedule;
 extern const StageSchedule Stage2Schedule;

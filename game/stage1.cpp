@@ -111,6 +111,9 @@ const TimelineCall Missiles[] = {
     MissileLine<4, 1>, MissileLine<7, 0>, MissileLine<8, 0>, MissileLine<MidBossSlot, 1>,
 };
 
+const NamedClockTable ClockTables[] = {{"mid-boss", MidBoss}, {"waves", Waves}};
+const NamedCounterTable CounterTables[] = {{"attack", Attack}};
+
 }  // namespace
 
 const StageSchedule Stage1Schedule = {
@@ -123,4 +126,6 @@ const StageSchedule Stage1Schedule = {
     .pools = InOrder<Pools>,
     .missiles = InOrder<Missiles>,
     .resetStage = nullptr,
+    .clockTables = ClockTables,
+    .counterTables = CounterTables,
 };

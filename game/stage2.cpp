@@ -162,6 +162,9 @@ const TimelineCall Missiles[] = {
     MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
 
+const NamedClockTable ClockTables[] = {{"escorts", EscortWindows}, {"waves", WaveWindows}};
+const NamedCounterTable CounterTables[] = {{"attack", AttackWindows}};
+
 }  // namespace
 
 const StageSchedule Stage2Schedule = {
@@ -173,4 +176,6 @@ const StageSchedule Stage2Schedule = {
     .pools = InOrder<Pools>,
     .missiles = InOrder<Missiles>,
     .resetStage = nullptr,
+    .clockTables = ClockTables,
+    .counterTables = CounterTables,
 };

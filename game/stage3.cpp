@@ -214,6 +214,10 @@ const TimelineCall Missiles[] = {
     MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
 
+const NamedClockTable ClockTables[] = {
+    {"escorts", Escorts}, {"mid-boss", MidBoss}, {"carrier", CarrierScript}, {"waves", Waves}};
+const NamedCounterTable CounterTables[] = {{"attack", Attack}};
+
 }  // namespace
 
 // The attack counter is the frame's own global, cleared with the world.
@@ -227,4 +231,6 @@ const StageSchedule Stage3Schedule = {
     .pools = InOrder<Pools>,
     .missiles = InOrder<Missiles>,
     .resetStage = nullptr,
+    .clockTables = ClockTables,
+    .counterTables = CounterTables,
 };

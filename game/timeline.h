@@ -31,6 +31,16 @@ struct CounterWindow {
   TimelineCall run;
 };
 
+// A stage's tables by name, so that a tool can tell which of their rows ran.
+struct NamedClockTable {
+  const char* name;
+  std::span<const ClockWindow> rows;
+};
+struct NamedCounterTable {
+  const char* name;
+  std::span<const CounterWindow> rows;
+};
+
 bool Holds(const ClockWindow& w, float clock);
 // Every window that holds the value runs, in table order.
 void RunClockWindows(std::span<const ClockWindow> table, float clock);

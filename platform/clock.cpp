@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 namespace plat {
@@ -8,6 +9,8 @@ namespace {
 bool virtualOn = false;
 bool counterOn = true;
 uint64_t virtualMicros = 0;
+// The calendar second at virtual reading 0.
+int64_t virtualCalendarBase = 0;
 
 int64_t SteadyNanos() {
   using namespace std::chrono;
@@ -36,5 +39,14 @@ void AdvanceVirtualClock(uint64_t microseconds) { virtualMicros += microseconds;
 void SetVirtualClock(uint64_t microseconds) { virtualMicros = microseconds; }
 uint64_t VirtualClockMicros() { return virtualMicros; }
 void SetCounterAvailable(bool available) { counterOn = available; }
+
+int64_t CalendarSeconds() {
+  if (virtualOn) return virtualCalendarBase + static_cast<int64_t>(virtualMicros / 1000000);
+  return static_cast<int64_t>(std::time(nullptr));
+}
+
+void SetVirtualCalendar(int64_t seconds) {
+  virtualCalendarBase = seconds - static_cast<int64_t>(virtualMicros / 1000000);
+}
 
 }  // namespace plat

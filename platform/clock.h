@@ -22,4 +22,10 @@ void SetVirtualClock(uint64_t microseconds);
 uint64_t VirtualClockMicros();
 void SetCounterAvailable(bool available);
 
+// The calendar clock in seconds, as time() reads it: the real calendar, or on
+// the virtual clock a reading set once and advanced with the virtual clock.
+int64_t CalendarSeconds();
+// Fixes the calendar at `seconds` for the virtual clock's present reading.
+void SetVirtualCalendar(int64_t seconds);
+
 }  // namespace plat

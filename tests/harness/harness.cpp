@@ -15,10 +15,6 @@
 
 namespace harness {
 
-namespace {
-constexpr uint64_t FrameMicros = 16667;  // a shade over 1/60 s, so every frame is due
-}
-
 Run::Run(bool start) {
   plat::SetHeadless(true);
   plat::UseVirtualClock(true);
@@ -62,9 +58,9 @@ bool Run::Pass() {
   return running_;
 }
 
-bool Run::Frame() {
+bool Run::Frame(uint64_t micros) {
   if (!running_) return false;
-  plat::AdvanceVirtualClock(FrameMicros);
+  plat::AdvanceVirtualClock(micros);
   const uint64_t scenes = SceneCalls, wipes = CoverWipeSteps;
   for (int i = 0; i < 10000 && running_; ++i) {
     Pass();

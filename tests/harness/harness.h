@@ -21,10 +21,13 @@ class Run {
   // Runs the start-up now (when constructed with start = false).
   bool Start();
 
-  // Advances the virtual clock by one frame period (1/60 s) and runs loop
-  // passes until a scene function has run once (or a covering-wipe pass ran,
-  // or the program has ended). Returns false once the program has ended.
-  bool Frame();
+  // A shade over 1/60 s, so every frame is due.
+  static constexpr uint64_t FrameMicros = 16667;
+
+  // Advances the virtual clock by one frame period (1/60 s, or `micros`) and
+  // runs loop passes until a scene function has run once (or a covering-wipe
+  // pass ran, or the program has ended). Returns false once the program has ended.
+  bool Frame(uint64_t micros = FrameMicros);
   // n frames; stops early when the program ends.
   bool Frames(int n);
   // Runs frames until pred() is true or `limit` frames have passed; returns pred().
