@@ -201,6 +201,7 @@ std::vector<PackFile> BuildPack() {
   }
   pack.push_back({"MIDI/VKS1.MID", MakeStageSong()});
   pack.push_back({"MIDI/VKSEND.MID", MakeEndingSong()});
+  pack.push_back({IconName, RenderPicture({IconName, 64, 64, 64, 64, PaintIcon, 0, true})});
   return pack;
 }
 

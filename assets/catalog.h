@@ -32,7 +32,10 @@ struct PackFile {
 
 // Draws one picture and encodes it as the BMP the game reads.
 std::vector<uint8_t> RenderPicture(const Picture& p);
-// The whole pack: pictures and sounds in load order, then the two songs.
+// The window's icon, beside the pictures but not in their load order.
+inline constexpr const char* IconName = "IMAGE/MAIN.BMP";
+// The whole pack: pictures and sounds in load order, then the two songs and
+// the icon.
 std::vector<PackFile> BuildPack();
 
 }  // namespace art

@@ -6,6 +6,7 @@ namespace art {
 
 // Player side.
 void PaintShip(Image& im, int variant);
+void PaintIcon(Image& im, int variant);
 void PaintShipFlame(Image& im, int variant);
 void PaintOption(Image& im, int variant);
 void PaintPowerUp(Image& im, int variant);

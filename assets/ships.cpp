@@ -66,6 +66,31 @@ void PaintShip(Image& im, int) {
   for (int f = 0; f < 4; ++f) DrawShip(im, f * 60.0f, banks[f]);
 }
 
+// The window's icon: the level ship, scaled down onto a dark rounded tile.
+void PaintIcon(Image& im, int) {
+  Fill(im, Box(1, 1, im.w - 1, im.h - 1, 10), Metal(Hex(0x283058), Hex(0x080A18), 0, 64, 2), ART_ALL(im));
+  Image ship(60, 70);
+  DrawShip(ship, 0, 0);
+  Light(ship, 30, 66, 5, Hex(0x80C0FF), 0.7f);
+  // Box-filtered to 48 x 56, centred on the tile.
+  constexpr int w = 48, h = 56;
+  const float kx = 60.0f / w, ky = 70.0f / h;
+  const int ox = (im.w - w) / 2, oy = (im.h - h) / 2;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      Rgb sum;
+      float cover = 0;
+      int n = 0;
+      for (int sy = static_cast<int>(y * ky); sy < static_cast<int>((y + 1) * ky); ++sy)
+        for (int sx = static_cast<int>(x * kx); sx < static_cast<int>((x + 1) * kx); ++sx, ++n) {
+          const float a = ship.Alpha(sx, sy);
+          sum = sum + ship.At(sx, sy) * a;
+          cover += a;
+        }
+      if (cover > 0) im.Over(ox + x, oy + y, sum * (1 / cover), cover / n);
+    }
+}
+
 void PaintShipFlame(Image& im, int) {
   const float lengths[] = {13, 18, 15};
   for (int f = 0; f < 3; ++f)

@@ -122,8 +122,13 @@ constexpr VolleyRow Fan5(FanId id, VelBulletRecord32 (&pool)[50], int wrap, Sche
           .repeat = 5,
           .fall = fall,
           .box = box,
-          .sprite = sprite,
-          .column = {0, 40, 80, 120, 160}};
+          .sprite = sprite};
+}
+
+// A pool drawn by lane cuts lane j's picture from column j of its sheet.
+constexpr VolleyRow ByLane(VolleyRow row) {
+  for (int j = 0; j < row.lanes; ++j) row.column[j] = 40 * j;
+  return row;
 }
 
 constexpr VolleyRow WithDrift(VolleyRow row, float drift) {
@@ -158,33 +163,32 @@ constexpr VolleyRow Fan3(FanId id, VelBulletRecord32 (&pool)[30], float side, fl
 constexpr Sprite Lanes402{&PicVAL402, 40, 40, 0};
 
 constexpr VolleyRow FanRows[] = {
-    {.id = Stage1Fan01Id,
-     .pool = Stage1FanPool01,
-     .count = 35,
-     .lanes = 7,
-     .wrap = 140,
-     .schedule = {25, 50, 75, 100, 125},
-     .boss = Stage1BossIndex,
-     .muzzleX = {200},
-     .laneY = {154, 183, 194, 200, 194, 183, 154},
-     .laneSpeed = {-30, -20, -10, 0, 10, 20, 30},
-     .repeat = 7,
-     .fall = 200,
-     .box = LargeBox,
-     .sprite = {&PicVAL404, 40, 40, 0},
-     .column = {0, 40, 80, 120, 160, 200, 240}},
+    ByLane({.id = Stage1Fan01Id,
+            .pool = Stage1FanPool01,
+            .count = 35,
+            .lanes = 7,
+            .wrap = 140,
+            .schedule = {25, 50, 75, 100, 125},
+            .boss = Stage1BossIndex,
+            .muzzleX = {200},
+            .laneY = {154, 183, 194, 200, 194, 183, 154},
+            .laneSpeed = {-30, -20, -10, 0, 10, 20, 30},
+            .repeat = 7,
+            .fall = 200,
+            .box = LargeBox,
+            .sprite = {&PicVAL404, 40, 40, 0}}),
     Fan3(Stage1Fan02Id, Stage1FanPool02, -120, 10),
     Fan3(Stage1Fan03Id, Stage1FanPool03, 120, -10),
     Fan5(Stage2Fan06Id, Stage2FanPool06, 230, {20, 40, 60, 80, 100, 120, 140, 160, 180, 200}, Stage2BossIndex,
          240, 0, 0, 0, 110, 130, SmallBox, FanStrip),
-    Fan5(Stage2Fan07Id, Stage2FanPool07, 860, EveryEighty, Stage2BossIndex, 230, -30, 0, 0, 60, 120, LaneBox,
-         Lanes402),
-    Fan5(Stage2Fan08Id, Stage2FanPool08, 860, EveryEighty, Stage2BossIndex, 230, 30, 0, 0, 60, 120, LaneBox,
-         Lanes402),
-    Fan5(Stage2Fan09Id, Stage2FanPool09, 260, TwoBursts, Stage2BossIndex, 230, -120, 0, 0, 60, 120, LaneBox,
-         Lanes402),
-    Fan5(Stage2Fan10Id, Stage2FanPool10, 260, TwoBursts, Stage2BossIndex, 230, 120, 0, 0, 60, 120, LaneBox,
-         Lanes402),
+    ByLane(Fan5(Stage2Fan07Id, Stage2FanPool07, 860, EveryEighty, Stage2BossIndex, 230, -30, 0, 0, 60, 120,
+                LaneBox, Lanes402)),
+    ByLane(Fan5(Stage2Fan08Id, Stage2FanPool08, 860, EveryEighty, Stage2BossIndex, 230, 30, 0, 0, 60, 120,
+                LaneBox, Lanes402)),
+    ByLane(Fan5(Stage2Fan09Id, Stage2FanPool09, 260, TwoBursts, Stage2BossIndex, 230, -120, 0, 0, 60, 120,
+                LaneBox, Lanes402)),
+    ByLane(Fan5(Stage2Fan10Id, Stage2FanPool10, 260, TwoBursts, Stage2BossIndex, 230, 120, 0, 0, 60, 120,
+                LaneBox, Lanes402)),
     SpreadFan(Fan5(Stage2Fan11Id, Stage2FanPool11, 150, EveryTen, Stage2BossIndex, 240, 0, 0, 0, 50, 180,
                    SmallBox, FanStrip),
               -120),

@@ -130,6 +130,7 @@ void DrawWipe() {
 }  // namespace
 
 bool Ready() { return backBuffer != nullptr; }
+plat::Surface* ReadPicture(const char* name) { return LoadPicture(name); }
 plat::Surface* BackBuffer() { return backBuffer; }
 
 int Screen(int width, int height, int) {

@@ -61,5 +61,9 @@ void PutTextLine(int x, int y, const char* text);
 
 // The back buffer every frame is drawn into (null before Screen).
 plat::Surface* BackBuffer();
+// Reads a picture the way LoadObject does (the file beside the executable,
+// then the resource of that name) without giving it a slot; null when it
+// cannot be read. The caller destroys it.
+plat::Surface* ReadPicture(const char* name);
 
 }  // namespace velDraw

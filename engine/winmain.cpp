@@ -7,10 +7,12 @@
 #include "engine/velSystem.h"
 #include "platform/clock.h"
 #include "platform/music.h"
+#include "platform/surface.h"
 #include "platform/window.h"
 
 namespace {
 constexpr char Title[] = "VELKOR";
+constexpr char IconPicture[] = "IMAGE/MAIN.BMP";
 
 using SceneFn = void (*)();
 SceneFn SceneFunction(int scene) {
@@ -44,7 +46,11 @@ bool StartProgram() {
   desc.clientWidth = ScreenWidth;
   desc.clientHeight = ScreenHeight;
   desc.proc = WindowProc;
-  if (!plat::CreateGameWindow(desc)) return false;
+  plat::Surface* icon = velDraw::ReadPicture(IconPicture);
+  desc.icon = icon;
+  const bool created = plat::CreateGameWindow(desc);
+  plat::DestroySurface(icon);
+  if (!created) return false;
   MainWindow = true;
   if (!FullScreen) plat::SetWindowTopmost((WindowOptions & 1) == 0);
   SeedRandom(static_cast<unsigned>(plat::CalendarSeconds()));

@@ -17,11 +17,13 @@ void ThrowDebris(DebrisRecord* set, float x, float y, int w, int h) {
   for (int i = 0; i < DebrisPerOwner; ++i) {
     DebrisRecord& d = set[i];
     if (d.active) continue;
-    // A thrower narrower than a fragment throws from its left edge; the draw
-    // is made all the same so the random sequence does not depend on it.
+    // A thrower exactly as wide as a fragment throws from its left edge (the
+    // draw is made all the same, so the random sequence does not depend on
+    // it); a narrower one spreads them over 0 to 39 - w, as the remainder by
+    // a negative width gives.
     const int spread = w - DebrisSize;
     const int r = Random();
-    d.x = x + (spread > 0 ? r % spread : 0);
+    d.x = x + (spread != 0 ? r % spread : 0);
     d.y = y + (h - DebrisSize) / 2;
     d.spareRandom = Random() % 4;
     d.spareAngle = Upward;

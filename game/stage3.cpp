@@ -226,8 +226,9 @@ const StageSchedule Stage3Schedule = {
     .attack = OnCounter<Attack>,
     .formation = InOrder<Formation>,
     .waves = OnClock<Waves>,
-    // Slots 11 to 14 are not used in this stage; their coins stay parked.
-    .coins = Coins<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14>,
+    // Every slot the waves and the mid-boss use drops a coin that must fall
+    // and show; slots 11 to 14 are not used here, and their coins stay parked.
+    .coins = Coins<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, MidBossSlot>,
     .pools = InOrder<Pools>,
     .missiles = InOrder<Missiles>,
     .resetStage = nullptr,

@@ -9,9 +9,11 @@
 #include <deque>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/surface.h"
 #include "platform/headless.h"
 #include "platform/keys.h"
 #include "platform/lock.h"
@@ -43,6 +45,7 @@ struct WindowState {
   // the window opens (the executables' own tests use it).
   std::deque<std::pair<uint32_t, int>> script;
   uint32_t createdMs = 0;
+  Surface icon;
 };
 
 WindowState& W() {
@@ -204,6 +207,17 @@ void DestroyVideo() {
   w.window = nullptr;
 }
 
+// The icon's key colour (black) becomes transparent, as it is in a blit.
+void SetSdlIcon(SDL_Window* window, const Surface& icon) {
+  std::vector<uint32_t> argb(icon.pixels);
+  for (uint32_t& p : argb) p = p == icon.colorKey ? 0 : p | 0xFF000000u;
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), icon.width, icon.height, 32, icon.width * 4,
+                                                      SDL_PIXELFORMAT_ARGB8888);
+  if (!s) return;
+  SDL_SetWindowIcon(window, s);
+  SDL_FreeSurface(s);
+}
+
 }  // namespace
 
 SDL_Window* GameSdlWindow() { return W().window; }
@@ -261,11 +275,14 @@ bool CreateGameWindow(const WindowDesc& desc) {
       DestroyVideo();
       return false;
     }
+    if (desc.icon) SetSdlIcon(w.window, *desc.icon);
     SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
     SDL_RenderClear(w.renderer);
     SDL_RenderPresent(w.renderer);
     SDL_DisableScreenSaver();
   }
+  w.icon = desc.icon ? *desc.icon : Surface{};
+  w.desc.icon = nullptr;
   DestroySurface(w.screen);
   w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
   w.exists = true;
@@ -283,6 +300,8 @@ bool CreateGameWindow(const WindowDesc& desc) {
 }
 
 bool HasWindow() { return W().exists; }
+
+const Surface* WindowIcon() { return W().icon.pixels.empty() ? nullptr : &W().icon; }
 
 void DestroyGameWindow() {
   WindowState& w = W();

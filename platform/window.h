@@ -7,6 +7,8 @@
 
 namespace plat {
 
+struct Surface;
+
 // Message ids the window procedure handles. Values are our own.
 enum Msg : uint32_t {
   MsgNone = 0,
@@ -52,11 +54,14 @@ struct WindowDesc {
   int clientWidth = 800;   // size of the picture (and of the window when windowed)
   int clientHeight = 600;
   WindowProcFn proc = nullptr;
+  const Surface* icon = nullptr;  // shown as the window's icon; copied, may be null
 };
 
 // Creates the single game window; false when it cannot be made.
 bool CreateGameWindow(const WindowDesc& desc);
 bool HasWindow();
+// The icon the window was given (kept even without a real window), or null.
+const Surface* WindowIcon();
 // Posts MsgClose-driven teardown: hides and forgets the window, posts MsgDestroy.
 void DestroyGameWindow();
 // Minimises a full-screen window and gives the desktop back.

@@ -212,12 +212,13 @@ class Pack : public ::testing::Test {
 std::vector<art::PackFile>* Pack::pack_ = nullptr;
 
 TEST_F(Pack, SoundsComeBetweenTheTwoRunsOfPicturesAndSongsLast) {
-  ASSERT_EQ(pack_->size(), 252u);
+  ASSERT_EQ(pack_->size(), 253u);
   EXPECT_EQ((*pack_)[234].name, "SOUND/SHOT.WAV");
   EXPECT_EQ((*pack_)[235].name, "SOUND/BOM.WAV");
   EXPECT_EQ((*pack_)[236].name, "IMAGE/BACK/Kiti01.BMP");
   EXPECT_EQ((*pack_)[250].name, "MIDI/VKS1.MID");
   EXPECT_EQ((*pack_)[251].name, "MIDI/VKSEND.MID");
+  EXPECT_EQ((*pack_)[252].name, "IMAGE/MAIN.BMP");
 }
 
 TEST_F(Pack, IsTheSameOnEveryBuild) {

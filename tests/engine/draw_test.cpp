@@ -10,6 +10,7 @@
 #include "platform/display.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/window.h"
 #include "tests/engine/fixtures.h"
 #include "tests/engine/test_scenes.h"
 #include "tests/harness/harness.h"
@@ -195,6 +196,25 @@ TEST_F(DrawTest, ALostScreenIsRestoredAndTheNextPresentShows) {
   EXPECT_FALSE(plat::ScreenLost());
   velDraw::Present();
   EXPECT_EQ(run.ScreenPixel(L, 0), White);
+}
+
+// The window's icon comes from the picture beside the executable; without
+// one (and with no resource of that name) the window opens all the same.
+TEST(WindowIcon, IsReadFromBesideTheExecutableAndIsNotRequired) {
+  test_scenes::Reset();
+  fixtures::TempDir dir;
+  plat::SetExeDir(dir.Path());
+  {
+    harness::Run run;
+    EXPECT_TRUE(run.Running());
+    EXPECT_EQ(plat::WindowIcon(), nullptr);
+  }
+  dir.Write("IMAGE/MAIN.BMP", fixtures::SolidBmp(64, 64, 0x203060));
+  harness::Run run;
+  const plat::Surface* icon = plat::WindowIcon();
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->width, 64);
+  EXPECT_EQ(icon->At(40, 40), 0x203060u);
 }
 
 TEST_F(DrawTest, RevealWipeOpensLikeABlindOverItsStepCount) {

@@ -163,11 +163,27 @@ TEST_F(Enemies, GunshipDebrisOnlyWhenWornAndNeverDividingByZero) {
     EXPECT_FLOAT_EQ(d.y, 320.0f);
     EXPECT_LE(d.vy, -100.0f);
   }
-  // Narrow throwers: no spread, no fault.
-  for (int w : {40, 20}) {
-    for (DebrisRecord& d : EnemyBDebrisPool) d = DebrisRecord{};
-    SpawnEnemyBDebris(1, w, 80);
-    EXPECT_FLOAT_EQ(EnemyBDebrisPool[8].x, g.x) << w;
+  // A thrower as wide as a fragment: no spread, no division by zero, and
+  // the same draws as any other width.
+  for (DebrisRecord& d : EnemyBDebrisPool) d = DebrisRecord{};
+  SeedRandom(7);
+  SpawnEnemyBDebris(1, 40, 80);
+  const int afterForty = Random();
+  EnemyBPool[2] = g;
+  SeedRandom(7);
+  SpawnEnemyBDebris(2, 80, 80);
+  EXPECT_EQ(Random(), afterForty);
+  for (int i = 8; i < 16; ++i) EXPECT_FLOAT_EQ(EnemyBDebrisPool[i].x, g.x);
+  // A narrower one spreads over 0 to 39 - w: the remainder by a negative width.
+  for (DebrisRecord& d : EnemyBDebrisPool) d = DebrisRecord{};
+  SeedRandom(11);
+  const int first = Random();
+  SeedRandom(11);
+  SpawnEnemyBDebris(1, 20, 80);
+  EXPECT_FLOAT_EQ(EnemyBDebrisPool[8].x, g.x + first % -20);
+  for (int i = 8; i < 16; ++i) {
+    EXPECT_GE(EnemyBDebrisPool[i].x, g.x);
+    EXPECT_LE(EnemyBDebrisPool[i].x, g.x + 19);
   }
   // Fragments fly up and vanish a little above the gunship.
   for (int frame = 0; frame < 200; ++frame) MoveEnemyBDebris(1, 40, 40);

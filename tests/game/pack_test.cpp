@@ -9,6 +9,8 @@
 #include "game/assets.h"
 #include "platform/msgbox.h"
 #include "platform/music.h"
+#include "platform/surface.h"
+#include "platform/window.h"
 #include "tests/harness/harness.h"
 
 namespace {
@@ -31,6 +33,20 @@ TEST(Pack, EveryPictureAndSoundLoadsIntoItsSlotWithoutABox) {
   EXPECT_EQ(SoundBom, 1);
   EXPECT_STREQ(velSound::Objects[SoundShot].name, "SOUND/SHOT.WAV");
   EXPECT_STREQ(velSound::Objects[SoundBom].name, "SOUND/BOM.WAV");
+}
+
+TEST(Pack, TheWindowWearsTheShipOnADarkTile) {
+  harness::Run run;
+  const plat::Surface* icon = plat::WindowIcon();
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->width, 64);
+  EXPECT_EQ(icon->height, 64);
+  auto brightness = [icon](int x, int y) {
+    const uint32_t p = icon->At(x, y);
+    return ((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255);
+  };
+  EXPECT_LT(brightness(6, 32), 150u) << "dark tile at the side";
+  EXPECT_GT(brightness(32, 24), 300u) << "the light hull in the middle";
 }
 
 TEST(Pack, BothSongsOpenAndTheStageSongRunsOverAMinute) {

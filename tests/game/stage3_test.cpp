@@ -145,6 +145,28 @@ Flight FlightOf(const char* name) {
 }
 #define STAGE3_FLIGHT(pool) FlightOf<pool>(#pool)
 
+// A coin dropped by any enemy of the stage falls and shows; none hangs
+// unseen where it was dropped.
+TEST_F(Stage3Run, CoinsOfEveryWaveSlotAndTheMidBossFallAndShow) {
+  EnterStage3();
+  for (int slot : {0, 1, 5, 6, 7, 8, 9, 10, 15, 16, 17, 18, 19, 20, 23}) {
+    SCOPED_TRACE(slot);
+    ResetWorld();
+    EnemyAPool[slot].x = PlayfieldLeft + 150;
+    EnemyAPool[slot].y = 200;
+    DropEnemyACoin(slot);
+    PlayerX = PlayfieldLeft + 150;
+    PlayerY = 500;  // well below the coin
+    const float y = EnemyACoinPool[slot].y;
+    FrameAt(500);
+    EXPECT_GT(EnemyACoinPool[slot].y, y) << "the coin falls";
+    const int x = static_cast<int>(EnemyACoinPool[slot].x) + 15;
+    int lit = 0;
+    for (int py = static_cast<int>(y); py < static_cast<int>(y) + 40; ++py) lit += run->BackPixel(x, py) != 0;
+    EXPECT_GT(lit, 5) << "the coin is drawn";
+  }
+}
+
 TEST_F(Stage3Run, EveryBossPoolIsFlownEachFrame) {
   EnterStage3();
   const Flight flights[] = {
