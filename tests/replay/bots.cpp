@@ -417,8 +417,8 @@ class LostGame : Bot {
 // Three short games with the ship that survives, never powered (its beam
 // would strike the mid-boss): each boss is shot down as soon as it comes, the
 // last mid-boss is spared and swayed into one of its last windows, and T
-// leaves for the title to start again. Before that one long frame the games
-// run at the normal pace, so every window up to there runs in them.
+// leaves for the title to start again. Before that one long frame the first
+// game runs at the normal pace, so every window up to there runs in it.
 class RushGames : Bot {
  public:
   using Bot::Bot;
@@ -427,11 +427,15 @@ class RushGames : Bot {
     static constexpr float Targets[] = {305.5f, 315.5f, 323};
     for (float target : Targets) {
       if (!StartGame(plat::KeyF1, {'O'})) return false;
+      // The first game runs at the normal pace; the later ones hurry on in
+      // quarter-second frames up to the mid-boss's last moments.
+      const bool hurry = target != Targets[0];
       while (!(CurrentScene == SceneStage3 && StageClock > 900)) {
         const int s = StageIndex();
         if (s < 0) return false;
         Rush(s, d_.Frame());
         if (s == 2) SwayTheMidBoss(s, target);
+        if (hurry && !(s == 2 && StageClock > 840)) d_.Long(250);
         if (!d_.Step()) return false;
       }
       d_.ReleaseAll({plat::KeyLeft, plat::KeyRight, plat::KeyUp, plat::KeyDown, 'B', 'V'});
