@@ -2,8 +2,12 @@
 // for line and reach the rows it reached when it was recorded; together the
 // games must reach every row of the game's data.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <set>
 
 #include "tests/replay/bots.h"
@@ -20,16 +24,40 @@ std::vector<std::string> ReadLines(const std::string& path) {
   return lines;
 }
 
-class RecordedGame : public ::testing::TestWithParam<const char*> {};
+// Runs `body` in a child process, so that the game starts from the state of a
+// fresh program whatever ran before in this one; returns what it returned.
+std::string InFreshProcess(const std::function<std::string()>& body) {
+  int fds[2];
+  if (pipe(fds) != 0) return "no pipe";
+  const pid_t child = fork();
+  if (child == 0) {
+    close(fds[0]);
+    const std::string out = body();
+    for (size_t at = 0; at < out.size();) {
+      const ssize_t n = write(fds[1], out.data() + at, out.size() - at);
+      if (n <= 0) break;
+      at += static_cast<size_t>(n);
+    }
+    _exit(0);
+  }
+  close(fds[1]);
+  std::string out;
+  char buffer[4096];
+  for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<size_t>(n));
+  close(fds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) out += "\nthe player ended abnormally";
+  return out;
+}
 
-TEST_P(RecordedGame, MatchesItsStoredTrace) {
-  const std::string game = GetParam();
+// Plays the game and compares; the first difference, or empty.
+std::string CheckGame(const std::string& game) {
   replay::Replay r;
   std::string error;
-  ASSERT_TRUE(replay::Load(replay::DataFile(VELKOR_REPLAY_DATA, game, ".replay"), r, error)) << error;
-  const std::vector<std::string> expected =
-      ReadLines(replay::DataFile(VELKOR_REPLAY_DATA, game, ".trace"));
-  ASSERT_FALSE(expected.empty()) << "no stored trace; record it with scripts/replay --update";
+  if (!replay::Load(replay::DataFile(VELKOR_REPLAY_DATA, game, ".replay"), r, error)) return error;
+  const std::vector<std::string> expected = ReadLines(replay::DataFile(VELKOR_REPLAY_DATA, game, ".trace"));
+  if (expected.empty()) return "no stored trace; record it with scripts/replay --update";
 
   size_t at = 0;
   std::string failure;
@@ -42,13 +70,27 @@ TEST_P(RecordedGame, MatchesItsStoredTrace) {
     failure += "\n" + replay::DescribeDifference(want, line);
     return false;
   });
-  ASSERT_TRUE(failure.empty()) << game << ": " << failure
-                               << "(scripts/replay --update records the traces again after an intended change)";
-  EXPECT_TRUE(whole) << "the program ended before the replay did";
-  EXPECT_EQ(at, expected.size()) << "the stored trace has more lines than the replay makes";
-
+  if (!failure.empty()) return failure;
+  if (!whole) return "the program ended before the replay did";
+  if (at != expected.size()) return "the stored trace has more lines than the replay makes";
   const std::vector<std::string> stored = ReadLines(replay::DataFile(VELKOR_REPLAY_DATA, game, ".rows"));
-  EXPECT_EQ(replay::ReachedRows(), stored) << "the game reaches other rows than when it was recorded";
+  const std::vector<std::string> reached = replay::ReachedRows();
+  std::string rows;
+  for (const std::string& label : reached)
+    if (!std::binary_search(stored.begin(), stored.end(), label)) rows += "\n  now reached: " + label;
+  for (const std::string& label : stored)
+    if (!std::binary_search(reached.begin(), reached.end(), label)) rows += "\n  no longer reached: " + label;
+  if (!rows.empty()) return "the game reaches other rows than when it was recorded:" + rows;
+  return {};
+}
+
+class RecordedGame : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RecordedGame, MatchesItsStoredTrace) {
+  const std::string game = GetParam();
+  const std::string failure = InFreshProcess([&] { return CheckGame(game); });
+  EXPECT_TRUE(failure.empty()) << game << ": " << failure
+                               << "\n(after an intended change, scripts/replay --update stores the traces again)";
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, RecordedGame, ::testing::ValuesIn(replay::BotNames),
