@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "platform/clock.h"
@@ -280,7 +281,10 @@ bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
     tempo = c.usPerQuarter;
   }
   micros += double(lastTick - at) * tempo / division;
-  ms = static_cast<uint32_t>(micros / 1000.0);
+  // A damaged file can describe a song far longer than the clock counts: such
+  // a song lasts as long as the clock can tell.
+  constexpr double longest = std::numeric_limits<uint32_t>::max();
+  ms = static_cast<uint32_t>(std::min(micros / 1000.0, longest));
   return true;
 }
 
