@@ -150,11 +150,16 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
 
 void PollMusic() {
   if (!song.open || !song.playing) return;
+  // A play lasts at least a frame, whatever the song or the synthesiser says:
+  // a song that ends at once is then restarted no more than once a frame, and
+  // the game gets its turn between the restarts.
+  constexpr uint32_t ShortestPlayMs = 17;
+  const uint32_t played = Milliseconds() - song.startMs;
+  if (played < ShortestPlayMs) return;
   // The song's own length decides: the synthesiser reports its end only once
   // the last notes have died away, seconds late for a clean loop.
   const bool deviceDone = song.music && deviceFinished.exchange(0) != 0;
-  const bool ended = deviceDone || Milliseconds() - song.startMs >= song.lengthMs;
-  if (!ended) return;
+  if (!deviceDone && played < song.lengthMs) return;
   song.playing = false;
   if (song.notify) PostMessage(MsgMusicNotify, MusicNotifySuccessful);
   song.notify = false;
