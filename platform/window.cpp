@@ -43,6 +43,7 @@ struct WindowState {
   // the window opens (the executables' own tests use it).
   std::deque<std::pair<uint32_t, int>> script;
   uint32_t createdMs = 0;
+  std::string failure;  // why the window could not be made
 };
 
 WindowState& W() {
@@ -194,6 +195,20 @@ void PumpEvents() {
   while (SDL_PollEvent(&e)) TranslateSdlEvent(e);
 }
 
+// Drivers that make no window anyone can see: taken only when named in
+// SDL_VIDEODRIVER, never as the fallback of a machine without a display.
+bool ShowsNothing(const std::string& driver) {
+  if (driver != "offscreen" && driver != "dummy" && driver != "evdev") return false;
+  const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  std::string list = named ? named : "";
+  for (size_t i = 0; i <= list.size();) {
+    const size_t end = std::min(list.find(',', i), list.size());
+    if (SDL_strcasecmp(list.substr(i, end - i).c_str(), driver.c_str()) == 0) return false;
+    i = end + 1;
+  }
+  return true;
+}
+
 void DestroyVideo() {
   WindowState& w = W();
   if (w.texture) SDL_DestroyTexture(w.texture);
@@ -203,6 +218,13 @@ void DestroyVideo() {
   w.renderer = nullptr;
   w.window = nullptr;
 }
+
+bool Fail(const std::string& why) {
+  DestroyVideo();
+  W().failure = "VELKOR: " + why;
+  return false;
+}
+bool FailSdl(const std::string& what) { return Fail(what + ": " + SDL_GetError()); }
 
 }  // namespace
 
@@ -228,9 +250,16 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.desc = desc;
   w.queue.clear();
   w.keys.fill(false);
+  w.failure.clear();
   if (!Headless()) {
     if (!w.sdlVideo) {
-      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return FailSdl("no display to show the game on");
+      const std::string driver = SDL_GetCurrentVideoDriver();
+      if (ShowsNothing(driver)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return Fail("no display to show the game on: the " + driver +
+                    " video driver shows nothing (VELKOR_HEADLESS=1 runs without a picture)");
+      }
       w.sdlVideo = true;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
@@ -247,20 +276,15 @@ bool CreateGameWindow(const WindowDesc& desc) {
       GetDesktopSize(width, height);
     }
     w.window = SDL_CreateWindow(desc.title.c_str(), x, y, width, height, flags);
-    if (!w.window) return false;
+    if (!w.window) return FailSdl("the game window cannot be made");
     w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED);
     if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!w.renderer) {
-      DestroyVideo();
-      return false;
+    if (w.renderer) {
+      SDL_RenderSetLogicalSize(w.renderer, desc.clientWidth, desc.clientHeight);
+      w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                    desc.clientWidth, desc.clientHeight);
     }
-    SDL_RenderSetLogicalSize(w.renderer, desc.clientWidth, desc.clientHeight);
-    w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                  desc.clientWidth, desc.clientHeight);
-    if (!w.texture) {
-      DestroyVideo();
-      return false;
-    }
+    if (!w.texture) return FailSdl("the game window cannot be drawn in");
     SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
     SDL_RenderClear(w.renderer);
     SDL_RenderPresent(w.renderer);
@@ -283,6 +307,7 @@ bool CreateGameWindow(const WindowDesc& desc) {
 }
 
 bool HasWindow() { return W().exists; }
+const std::string& WindowFailure() { return W().failure; }
 
 void DestroyGameWindow() {
   WindowState& w = W();

@@ -54,9 +54,13 @@ struct WindowDesc {
   WindowProcFn proc = nullptr;
 };
 
-// Creates the single game window; false when it cannot be made.
+// Creates the single game window; false when it cannot be made. Without
+// headless mode, a video driver that shows nothing counts as no window unless
+// SDL_VIDEODRIVER names it.
 bool CreateGameWindow(const WindowDesc& desc);
 bool HasWindow();
+// Why the last CreateGameWindow failed, one line for the player; empty after a success.
+const std::string& WindowFailure();
 // Posts MsgClose-driven teardown: hides and forgets the window, posts MsgDestroy.
 void DestroyGameWindow();
 // Minimises a full-screen window and gives the desktop back.
