@@ -40,9 +40,11 @@ struct WindowState {
   bool mouseHeld[2] = {false, false};
   // A run started from the command line may take scripted keys from
   // VELKOR_KEYS, "ms:key,ms:key...": each key is pressed that many ms after
-  // the window opens (the executables' own tests use it).
+  // the first frame, however long the pictures took to load before it (the
+  // executables' own tests use it). The first frame is the first message pump.
   std::deque<std::pair<uint32_t, int>> script;
-  uint32_t createdMs = 0;
+  bool scriptStarted = false;
+  uint32_t scriptStartMs = 0;
   std::string failure;  // why the window could not be made
 };
 
@@ -173,7 +175,11 @@ void LoadKeyScript() {
 void RunKeyScript() {
   WindowState& w = W();
   constexpr uint32_t HoldMs = 100;
-  while (!w.script.empty() && Milliseconds() - w.createdMs >= w.script.front().first) {
+  if (!w.scriptStarted) {
+    w.scriptStarted = true;
+    w.scriptStartMs = Milliseconds();
+  }
+  while (!w.script.empty() && Milliseconds() - w.scriptStartMs >= w.script.front().first) {
     const auto [at, key] = w.script.front();
     w.script.pop_front();
     if (key > 0) {
@@ -293,7 +299,7 @@ bool CreateGameWindow(const WindowDesc& desc) {
   DestroySurface(w.screen);
   w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
   w.exists = true;
-  w.createdMs = Milliseconds();
+  w.scriptStarted = false;
   w.script.clear();
   LoadKeyScript();
   w.cursorShown = true;
