@@ -180,7 +180,8 @@ void RunKeyScript() {
     w.scriptStartMs = Milliseconds();
   }
   while (!w.script.empty() && Milliseconds() - w.scriptStartMs >= w.script.front().first) {
-    const auto [at, key] = w.script.front();
+    const uint32_t at = w.script.front().first;
+    const int key = w.script.front().second;
     w.script.pop_front();
     if (key > 0) {
       QueueKey(key, true, false);
