@@ -207,7 +207,7 @@ void PumpEvents() {
 bool ShowsNothing(const std::string& driver) {
   if (driver != "offscreen" && driver != "dummy" && driver != "evdev") return false;
   const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-  std::string list = named ? named : "";
+  const std::string list = named ? named : "";
   for (size_t i = 0; i <= list.size();) {
     const size_t end = std::min(list.find(',', i), list.size());
     if (SDL_strcasecmp(list.substr(i, end - i).c_str(), driver.c_str()) == 0) return false;

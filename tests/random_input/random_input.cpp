@@ -38,15 +38,16 @@ constexpr int GameKeys[] = {plat::KeyReturn, plat::KeyF1,   plat::KeyF2,      pl
                             'K', 'M', 'O', 'C', 'V', 'B', 'N', 'S', 'T', 'Y'};
 constexpr uint64_t WrapMicros = (uint64_t{1} << 32) * 1000;
 
-bool ValidScene(int scene) {
+// The game's scenes by name; null for an id that is none of them.
+const char* SceneName(int scene) {
   switch (scene) {
-    case SceneTitle:
-    case SceneShipSelect:
-    case SceneStage1:
-    case SceneStage2:
-    case SceneStage3:
-    case SceneEnding: return true;
-    default: return false;
+    case SceneTitle: return "title";
+    case SceneShipSelect: return "ship select";
+    case SceneStage1: return "stage 1";
+    case SceneStage2: return "stage 2";
+    case SceneStage3: return "stage 3";
+    case SceneEnding: return "ending";
+    default: return nullptr;
   }
 }
 
@@ -143,13 +144,13 @@ struct Soak {
         continue;
       }
       if (ShutdownDone) continue;  // Esc: the game is on its way out
-      if (!ValidScene(CurrentScene)) return Fail(frame, "scene " + std::to_string(CurrentScene));
+      if (!SceneName(CurrentScene)) return Fail(frame, "scene " + std::to_string(CurrentScene));
       ++scenes[CurrentScene];
       // A clock that stepped back costs one frame, when the pacer next looks
       // (a covering wipe does not look).
       const bool active = ActiveFlag != 0 || (WindowOptions & 2) != 0;
       if (!standing && active && SceneCalls == calls && CoverWipeSteps == wipes) {
-        if (!steppedBack) return Fail(frame, "no scene ran in scene " + std::to_string(CurrentScene));
+        if (!steppedBack) return Fail(frame, std::string("no frame ran in the ") + SceneName(CurrentScene));
         steppedBack = false;
       }
       if (SceneCalls != calls) steppedBack = false;
@@ -171,9 +172,13 @@ int main(int argc, char** argv) {
   plat::RegisterResources(VelkorPack, VelkorPackCount);
   Soak soak(seed);
   const bool ok = soak.Play(frames);
-  std::printf("%s layout, seed %u: %d frames, %d games; frames per scene:", NarrowLayout ? "narrow" : "wide", seed,
-              frames, soak.games);
-  for (const auto& [scene, count] : soak.scenes) std::printf(" %d:%llu", scene, static_cast<unsigned long long>(count));
+  std::printf("%s layout, seed %u: %d frames, %d games; frames in", NarrowLayout ? "narrow" : "wide", seed, frames,
+              soak.games);
+  const char* comma = "";
+  for (const auto& [scene, count] : soak.scenes) {
+    std::printf("%s %s %llu", comma, SceneName(scene), static_cast<unsigned long long>(count));
+    comma = ",";
+  }
   std::printf("\n");
   return ok ? 0 : 1;
 }
