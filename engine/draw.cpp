@@ -254,6 +254,7 @@ void InitFonts() { fontReady = true; }
 void FreeFont() {
   fontReady = false;
   textBegun = false;
+  plat::ShutdownText();
 }
 
 void BeginText(int face, int height, int escapement, int bold, int italic, int underline) {

@@ -78,4 +78,6 @@ void ShutdownText() {
   ttfReady = false;
 }
 
+int OpenFontCount() { return static_cast<int>(fonts.size()); }
+
 }  // namespace plat

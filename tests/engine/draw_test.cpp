@@ -10,6 +10,7 @@
 #include "platform/display.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "platform/window.h"
 #include "tests/engine/fixtures.h"
 #include "tests/engine/test_scenes.h"
@@ -273,5 +274,15 @@ TEST_F(DrawTest, TextLineIsWhiteOnNavy) {
     }
   EXPECT_TRUE(navy);
   EXPECT_TRUE(white);
+}
+
+TEST_F(DrawTest, ShutdownClosesEveryFontTheTextOpened) {
+  velDraw::PutTextLine(L, 100, "A");
+  velDraw::BeginText(0, 20, 0, 0, 0, 0);
+  velDraw::PutText(L, 200, "B");
+  velDraw::EndText();
+  EXPECT_EQ(plat::OpenFontCount(), 2);
+  velSystem::Shutdown();
+  EXPECT_EQ(plat::OpenFontCount(), 0);
 }
 }  // namespace
