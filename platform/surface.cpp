@@ -52,6 +52,22 @@ const KeyedRowFn KeyedRow = __builtin_cpu_supports("avx2") ? KeyedRowAvx2 : Keye
 constexpr auto KeyedRow = KeyedRowScalar;
 #endif
 
+// Fills n pixels with one value. A value whose four bytes are equal (black
+// above all, the colour of every clear) is a byte fill, which the C library
+// does at memory speed; any other goes four pixels to a store.
+void FillPixels(uint32_t* d, size_t n, uint32_t pixel) {
+  const uint32_t low = pixel & 255;
+  if (pixel == low * 0x01010101u) {
+    std::memset(d, static_cast<int>(low), n * 4);
+    return;
+  }
+#if defined(__x86_64__) || defined(__i386__)
+  const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
+  for (; n >= 4; n -= 4, d += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(d), v);
+#endif
+  std::fill_n(d, n, pixel);
+}
+
 uint32_t Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
 uint32_t Le32(const uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -88,8 +104,14 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
   if (dst->lost || src->lost) return BlitResult::Lost;
   const int64_t w = int64_t{sx2} - sx1, h = int64_t{sy2} - sy1;
   if (!Inside(src, sx1, sy1, sx2, sy2) || !Inside(dst, dx, dy, dx + w, dy + h)) return BlitResult::Rejected;
-  const int n = static_cast<int>(w);
-  for (int row = 0; row < h; ++row) {
+  // Rows that span two surfaces whole lie end to end: one long row. (A copy
+  // within one surface keeps going row by row, as overlapping rows need.)
+  int n = static_cast<int>(w), rows = static_cast<int>(h);
+  if (src != dst && w == src->width && w == dst->width) {
+    n *= rows;
+    rows = 1;
+  }
+  for (int row = 0; row < rows; ++row) {
     uint32_t* d = dst->Row(dy + row) + dx;
     const uint32_t* s = src->Row(sy1 + row) + sx1;
     if (keyed)
@@ -107,7 +129,10 @@ BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel) {
   y1 = std::clamp(y1, 0, dst->height);
   x2 = std::clamp(x2, x1, dst->width);
   y2 = std::clamp(y2, y1, dst->height);
-  for (int y = y1; y < y2; ++y) std::fill(dst->Row(y) + x1, dst->Row(y) + x2, pixel);
+  if (x1 == 0 && x2 == dst->width)  // whole rows: one run
+    FillPixels(dst->Row(y1), static_cast<size_t>(y2 - y1) * dst->width, pixel);
+  else
+    for (int y = y1; y < y2; ++y) FillPixels(dst->Row(y) + x1, x2 - x1, pixel);
   return BlitResult::Ok;
 }
 
