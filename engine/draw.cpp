@@ -1,4 +1,5 @@
 // The screen, the picture object table, blits, wipes, text and present.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -29,6 +30,21 @@ int screenW = 0, screenH = 0;
 int vsync = 0;
 int loadColorKey = 0;
 bool restoredThisPresent = false;
+// Every pixel of the back buffer outside this rectangle is 0, as the last
+// clear or the new buffer left it: a clear need fill no more than it.
+ClipRectangle drawn;
+
+bool IsEmpty(const ClipRectangle& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+void MarkDrawn(const ClipRectangle& r) {
+  if (IsEmpty(r)) return;
+  if (IsEmpty(drawn)) {
+    drawn = r;
+    return;
+  }
+  drawn = {std::min(drawn.left, r.left), std::min(drawn.top, r.top), std::max(drawn.right, r.right),
+           std::max(drawn.bottom, r.bottom)};
+}
 
 // The font description lives from the screen's set-up to shutdown; the face
 // carries over from one text run to the next when none is named.
@@ -85,30 +101,22 @@ int SwapObject(int slot) {
 
 int ScreenError(const char* message) { return velSystem::ReportError("velDraw::Screen", message); }
 
-// Clips to ClipRect in wide arithmetic, then blits when everything lies inside both surfaces.
+// Clips to ClipRect, then blits when everything lies inside both surfaces.
 void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, bool keyed) {
   if (!backBuffer || slot < 0 || slot >= ObjectCount) return;
   const plat::Surface* src = Objects[slot].surface;
   if (!src) return;
-  int64_t X = x, Y = y, SX1 = sx1, SY1 = sy1, SX2 = sx2, SY2 = sy2;
-  const ClipRectangle& c = ClipRect;
-  if (X - SX1 + SX2 > c.right) SX2 = c.right - X + SX1;
-  if (Y - SY1 + SY2 > c.bottom) SY2 = c.bottom - Y + SY1;
-  if (X < c.left) {
-    SX1 += c.left - X;
-    X = c.left;
-  }
-  if (Y < c.top) {
-    SY1 += c.top - Y;
-    Y = c.top;
-  }
-  if (SX2 < SX1 || SY2 < SY1) return;
+  const BlitArea b = Clip(x, y, sx1, sy1, sx2, sy2);
+  if (b.Empty()) return;
   // A rectangle outside either surface is refused whole, as the blitter did.
-  if (SX1 < 0 || SY1 < 0 || SX2 > src->width || SY2 > src->height) return;
-  if (X < 0 || Y < 0 || X + (SX2 - SX1) > backBuffer->width || Y + (SY2 - SY1) > backBuffer->height) return;
-  const plat::BlitResult r = plat::Blit(backBuffer, static_cast<int>(X), static_cast<int>(Y), src,
-                                        static_cast<int>(SX1), static_cast<int>(SY1), static_cast<int>(SX2),
-                                        static_cast<int>(SY2), keyed);
+  if (b.sx1 < 0 || b.sy1 < 0 || b.sx2 > src->width || b.sy2 > src->height) return;
+  if (b.x < 0 || b.y < 0 || b.x + (b.sx2 - b.sx1) > backBuffer->width || b.y + (b.sy2 - b.sy1) > backBuffer->height)
+    return;
+  MarkDrawn({static_cast<int>(b.x), static_cast<int>(b.y), static_cast<int>(b.x + b.sx2 - b.sx1),
+             static_cast<int>(b.y + b.sy2 - b.sy1)});
+  const plat::BlitResult r = plat::Blit(backBuffer, static_cast<int>(b.x), static_cast<int>(b.y), src,
+                                        static_cast<int>(b.sx1), static_cast<int>(b.sy1), static_cast<int>(b.sx2),
+                                        static_cast<int>(b.sy2), keyed);
   if (r == plat::BlitResult::Lost) Restore();
 }
 
@@ -130,7 +138,7 @@ void DrawWipe() {
 }  // namespace
 
 bool Ready() { return backBuffer != nullptr; }
-plat::Surface* BackBuffer() { return backBuffer; }
+const plat::Surface* BackBuffer() { return backBuffer; }
 
 int Screen(int width, int height, int) {
   backBuffer = nullptr;
@@ -159,6 +167,7 @@ int Screen(int width, int height, int) {
     Objects[i].height = static_cast<uint16_t>(height);
   }
   backBuffer = back;
+  drawn = {};
   for (int i = FirstPictureSlot; i < ObjectCount; ++i) ClearSlot(Objects[i]);
   PresentSrcRect = {0, 0, width, height};
   PresentDestRect = {ClientOriginX, ClientOriginY, ClientOriginX + width, ClientOriginY + height};
@@ -223,7 +232,10 @@ void PutObjectOpaque(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2)
 }
 
 void ClearScreen() {
-  if (backBuffer && plat::Fill(backBuffer, 0, 0, screenW, screenH, 0) == plat::BlitResult::Lost) Restore();
+  if (!backBuffer) return;
+  const plat::BlitResult r = plat::Fill(backBuffer, drawn.left, drawn.top, drawn.right, drawn.bottom, 0);
+  if (r == plat::BlitResult::Ok) drawn = {};
+  if (r == plat::BlitResult::Lost) Restore();
 }
 
 void CaptureScreen(int slot, int left, int top, int right, int bottom) {
@@ -275,6 +287,7 @@ void SetTextColor(uint32_t textColor, uint32_t backColor, int transparent) {
 
 void PutText(int x, int y, const char* text) {
   if (!textBegun || !backBuffer || !text) return;
+  MarkDrawn({0, 0, backBuffer->width, backBuffer->height});
   plat::DrawText(backBuffer, x, y, text, font);
 }
 

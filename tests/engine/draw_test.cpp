@@ -243,6 +243,32 @@ TEST_F(DrawTest, VerticalBlankIsAwaitedOnlyWhenAsked) {
   EXPECT_EQ(plat::VBlankWaits(), before + 1);
 }
 
+// A clear blackens all that was drawn since the last one, however it was
+// drawn and wherever it lies, frame after frame.
+TEST_F(DrawTest, AClearBlackensEverythingDrawnSinceTheLastClear) {
+  const auto frames = {
+      +[](int white) {
+        velDraw::PutObject(L - 10, -10, white, 0, 0, 20, 20);
+        velDraw::PutObject(R - 10, ScreenHeight - 10, white, 0, 0, 20, 20);
+      },
+      +[](int) { velDraw::PutTextLine(0, 300, "STAFF"); },  // text is not held to the playfield
+      +[](int white) {
+        velDraw::PutObjectOpaque(L + 100, 200, white, 0, 0, 20, 20);
+        velDraw::PutObject(L + 5, 5, white, 0, 0, 20, 20);
+      },
+  };
+  for (auto draw : frames) {
+    draw(white);
+    EXPECT_GT(Sum(), 0u);
+    velDraw::ClearScreen();
+    ASSERT_EQ(Sum(), 0u);
+    velDraw::PutObject(L + 50, 50, white, 0, 0, 20, 20);
+    EXPECT_EQ(Sum(), uint64_t{White} * 20 * 20);
+    velDraw::ClearScreen();
+    ASSERT_EQ(Sum(), 0u);
+  }
+}
+
 TEST_F(DrawTest, TextLineIsWhiteOnNavy) {
   velDraw::PutTextLine(L + 10, 100, "STAFF 標準");
   bool navy = false, white = false;
