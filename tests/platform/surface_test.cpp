@@ -115,4 +115,75 @@ TEST(Surface, BlitMatchesThePlainLoopForWholeAndPartRows) {
     }
 }
 
+// A picture as a 32-bit top-down BMP file.
+std::vector<uint8_t> Bmp32(int w, int h, const std::vector<uint32_t>& pixels) {
+  std::vector<uint8_t> v(54 + pixels.size() * 4);
+  const auto put = [&](size_t at, uint32_t x, int bytes) {
+    for (int i = 0; i < bytes; ++i) v[at + i] = static_cast<uint8_t>(x >> (8 * i));
+  };
+  v[0] = 'B', v[1] = 'M';
+  put(2, static_cast<uint32_t>(v.size()), 4), put(10, 54, 4), put(14, 40, 4);
+  put(18, w, 4), put(22, static_cast<uint32_t>(-h), 4), put(26, 1, 2), put(28, 32, 2);
+  for (size_t i = 0; i < pixels.size(); ++i) put(54 + 4 * i, pixels[i], 4);
+  return v;
+}
+
+// A 64 x 8 picture, black but for a few runs: one that keyed blits copy run by run.
+plat::Surface* SeeThroughPicture() {
+  constexpr int W = 64;
+  std::vector<uint32_t> px(W * 8, 0);
+  const struct {
+    int y, first, end;
+  } runs[] = {{0, 2, 6}, {2, 0, 3}, {2, 60, 64}, {3, 10, 40}, {5, 33, 34}, {7, 63, 64}};
+  for (const auto& r : runs)
+    for (int x = r.first; x < r.end; ++x) px[r.y * W + x] = 0x102030 + x;
+  const std::vector<uint8_t> file = Bmp32(W, 8, px);
+  return plat::DecodeBmp(file.data(), file.size());
+}
+
+// Every source rectangle of the picture, keyed onto a patterned surface.
+void ExpectKeyedBlitsMatchThePlainLoop(const plat::Surface* pic, const char* when) {
+  plat::Surface* dst = plat::CreateSurface(70, 9);
+  for (int sx1 = 0; sx1 <= pic->width; ++sx1)
+    for (int sx2 = sx1; sx2 <= pic->width; ++sx2)
+      for (auto [sy1, sy2] : {std::pair{0, 8}, std::pair{2, 4}}) {
+        Pattern(dst, sx1 + sx2);
+        plat::Surface want = *dst;
+        PlainBlit(&want, 3, 1, pic, sx1, sy1, sx2, sy2, true);
+        ASSERT_EQ(plat::Blit(dst, 3, 1, pic, sx1, sy1, sx2, sy2, true), plat::BlitResult::Ok);
+        ASSERT_EQ(dst->pixels, want.pixels) << when << ": source x " << sx1 << ".." << sx2 << " y " << sy1 << ".."
+                                            << sy2;
+      }
+  plat::DestroySurface(dst);
+}
+
+// A mostly see-through picture is copied run by run; whatever is written to
+// it after loading, and a colour key changed after loading, show in later blits.
+TEST(Surface, KeyedBlitsOfASeeThroughPictureMatchThePlainLoopAfterEveryChange) {
+  const struct {
+    const char* name;
+    void (*change)(plat::Surface*);
+  } changes[] = {
+      {"as loaded", [](plat::Surface*) {}},
+      {"after a fill", [](plat::Surface* pic) { plat::Fill(pic, 5, 1, 9, 2, 0x123456); }},
+      {"after a blit onto it",
+       [](plat::Surface* pic) {
+         plat::Surface* block = plat::CreateSurface(4, 4);
+         block->pixels.assign(16, 0x654321);
+         plat::Blit(pic, 50, 4, block, 0, 0, 4, 4, false);
+         plat::DestroySurface(block);
+       }},
+      {"after a restore", [](plat::Surface* pic) { plat::RestoreSurface(pic); }},
+      {"with another key", [](plat::Surface* pic) { pic->colorKey = 0x102030 + 33; }},
+  };
+  for (const auto& c : changes) {
+    plat::Surface* pic = SeeThroughPicture();
+    ASSERT_NE(pic, nullptr);
+    ASSERT_FALSE(pic->keyRuns.empty()) << "the picture is copied run by run";
+    c.change(pic);
+    ExpectKeyedBlitsMatchThePlainLoop(pic, c.name);
+    plat::DestroySurface(pic);
+  }
+}
+
 }  // namespace
