@@ -33,6 +33,15 @@ bool restoredThisPresent = false;
 // Every pixel of the back buffer outside this rectangle is 0, as the last
 // clear or the new buffer left it: a clear need fill no more than it.
 ClipRectangle drawn;
+// A clear is carried out as late as it can be: the columns of `clearing` in
+// each row whose flag is set are still to be blackened. A picture blitted
+// over such a row from one side of `clearing` to the other, opaque or keyed
+// on black, is just copied there: nothing of the old row would show through.
+// Whatever reads the back buffer or draws over part of such a row first
+// blackens what is left.
+ClipRectangle clearing;
+std::vector<uint8_t> rowsToClear;
+int rowsLeftToClear = 0;
 
 bool IsEmpty(const ClipRectangle& r) { return r.right <= r.left || r.bottom <= r.top; }
 
@@ -45,6 +54,26 @@ void MarkDrawn(const ClipRectangle& r) {
   drawn = {std::min(drawn.left, r.left), std::min(drawn.top, r.top), std::max(drawn.right, r.right),
            std::max(drawn.bottom, r.bottom)};
 }
+
+// Blackens the rows of [top, bottom) still to be cleared, each stretch of
+// neighbouring rows in one fill.
+void ClearRows(int top, int bottom) {
+  top = std::max(top, clearing.top);
+  bottom = std::min(bottom, clearing.bottom);
+  for (int y = top; y < bottom && rowsLeftToClear > 0;) {
+    if (!rowsToClear[y]) {
+      ++y;
+      continue;
+    }
+    int end = y;
+    for (; end < bottom && rowsToClear[end]; ++end) rowsToClear[end] = 0;
+    rowsLeftToClear -= end - y;
+    plat::Fill(backBuffer, clearing.left, y, clearing.right, end, 0);
+    y = end;
+  }
+}
+
+void FinishClear() { ClearRows(clearing.top, clearing.bottom); }
 
 // The font description lives from the screen's set-up to shutdown; the face
 // carries over from one text run to the next when none is named.
@@ -112,12 +141,34 @@ void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, boo
   if (b.sx1 < 0 || b.sy1 < 0 || b.sx2 > src->width || b.sy2 > src->height) return;
   if (b.x < 0 || b.y < 0 || b.x + (b.sx2 - b.sx1) > backBuffer->width || b.y + (b.sy2 - b.sy1) > backBuffer->height)
     return;
-  MarkDrawn({static_cast<int>(b.x), static_cast<int>(b.y), static_cast<int>(b.x + b.sx2 - b.sx1),
-             static_cast<int>(b.y + b.sy2 - b.sy1)});
-  const plat::BlitResult r = plat::Blit(backBuffer, static_cast<int>(b.x), static_cast<int>(b.y), src,
-                                        static_cast<int>(b.sx1), static_cast<int>(b.sy1), static_cast<int>(b.sx2),
-                                        static_cast<int>(b.sy2), keyed);
-  if (r == plat::BlitResult::Lost) Restore();
+  const int dx = static_cast<int>(b.x), dy = static_cast<int>(b.y), w = static_cast<int>(b.sx2 - b.sx1),
+            h = static_cast<int>(b.sy2 - b.sy1), top = static_cast<int>(b.sy1);
+  MarkDrawn({dx, dy, dx + w, dy + h});
+  const auto blit = [&](int from, int to, bool withKey) {  // destination rows [from, to)
+    return plat::Blit(backBuffer, dx, from, src, static_cast<int>(b.sx1), top + from - dy, static_cast<int>(b.sx2),
+                      top + to - dy, withKey);
+  };
+  if (rowsLeftToClear > 0 && dy < clearing.bottom && dy + h > clearing.top) {
+    const bool covers = dx <= clearing.left && dx + w >= clearing.right && (!keyed || src->colorKey == 0);
+    if (!covers || backBuffer->lost || src->lost) {
+      ClearRows(dy, dy + h);
+    } else {
+      // Stretch by stretch: the rows still to be cleared take a plain copy.
+      for (int y = dy; y < dy + h;) {
+        const bool uncleared = y >= clearing.top && y < clearing.bottom && rowsToClear[y];
+        int end = y + 1;
+        while (end < dy + h && (end >= clearing.top && end < clearing.bottom && rowsToClear[end]) == uncleared) ++end;
+        blit(y, end, keyed && !uncleared);
+        if (uncleared) {
+          std::fill(rowsToClear.begin() + y, rowsToClear.begin() + end, 0);
+          rowsLeftToClear -= end - y;
+        }
+        y = end;
+      }
+      return;
+    }
+  }
+  if (blit(dy, dy + h, keyed) == plat::BlitResult::Lost) Restore();
 }
 
 void DrawWipe() {
@@ -138,7 +189,10 @@ void DrawWipe() {
 }  // namespace
 
 bool Ready() { return backBuffer != nullptr; }
-const plat::Surface* BackBuffer() { return backBuffer; }
+const plat::Surface* BackBuffer() {
+  if (backBuffer) FinishClear();
+  return backBuffer;
+}
 
 int Screen(int width, int height, int) {
   backBuffer = nullptr;
@@ -168,6 +222,9 @@ int Screen(int width, int height, int) {
   }
   backBuffer = back;
   drawn = {};
+  clearing = {};
+  rowsToClear.assign(height, 0);
+  rowsLeftToClear = 0;
   for (int i = FirstPictureSlot; i < ObjectCount; ++i) ClearSlot(Objects[i]);
   PresentSrcRect = {0, 0, width, height};
   PresentDestRect = {ClientOriginX, ClientOriginY, ClientOriginX + width, ClientOriginY + height};
@@ -233,19 +290,28 @@ void PutObjectOpaque(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2)
 
 void ClearScreen() {
   if (!backBuffer) return;
-  const plat::BlitResult r = plat::Fill(backBuffer, drawn.left, drawn.top, drawn.right, drawn.bottom, 0);
-  if (r == plat::BlitResult::Ok) drawn = {};
-  if (r == plat::BlitResult::Lost) Restore();
+  if (backBuffer->lost) {  // as the fill would have found it
+    Restore();
+    return;
+  }
+  FinishClear();
+  clearing = drawn;
+  drawn = {};
+  if (IsEmpty(clearing)) return;
+  std::fill(rowsToClear.begin() + clearing.top, rowsToClear.begin() + clearing.bottom, 1);
+  rowsLeftToClear = clearing.bottom - clearing.top;
 }
 
 void CaptureScreen(int slot, int left, int top, int right, int bottom) {
   if (!backBuffer || slot < 0 || slot >= ObjectCount || !Objects[slot].surface) return;
+  FinishClear();
   if (plat::Blit(Objects[slot].surface, 0, 0, backBuffer, left, top, right, bottom, false) == plat::BlitResult::Lost)
     Restore();
 }
 
 void Present() {
   if (!backBuffer) return;
+  FinishClear();
   if (WipeState.progress != 0) DrawWipe();
   const ClipRectangle& s = PresentSrcRect;
   if (plat::PresentToWindow(backBuffer, s.left, s.top, s.right, s.bottom, vsync != 0) == plat::BlitResult::Lost)
@@ -287,6 +353,7 @@ void SetTextColor(uint32_t textColor, uint32_t backColor, int transparent) {
 
 void PutText(int x, int y, const char* text) {
   if (!textBegun || !backBuffer || !text) return;
+  FinishClear();
   MarkDrawn({0, 0, backBuffer->width, backBuffer->height});
   plat::DrawText(backBuffer, x, y, text, font);
 }
