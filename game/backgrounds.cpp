@@ -80,42 +80,32 @@ const LayerRule Layers[LayerCount] = {
 constexpr float WrapX = 140;
 
 constexpr int TileWidth = 360, TileHeight = 480;
-constexpr int LastTile = TilesPerLayer - 1;
-
-bool Wraps(const LayerRule& rule, float lastY) { return rule.wrapAboveZero ? lastY > 0 : lastY >= 0; }
 
 void Scroll(int layer) {
   const LayerRule& rule = Layers[layer];
   BackgroundTile* tiles = BackgroundTiles[layer];
   const float step = FrameSeconds * LayerSpeed(layer, StageClock);
-  // Each tile is drawn where it stood before this call moves it, and no draw
-  // reads a tile, so all the draws go first, in tile order. Only the few tiles
-  // that reach the clip rectangle are handed to the blitter: the rest of the
-  // column would be cut away whole. A tile whose top lies a whole tile and a
-  // pixel above the clip, or a pixel below it, is cut away whatever its x
-  // (its y cut to a whole pixel lies as far out), so only the tiles between
-  // are tried in full.
+  // Only the few tiles that reach the clip rectangle are handed to the
+  // blitter: the rest of the column would be cut away whole. A tile whose top
+  // lies a whole tile and a pixel above the clip, or a pixel below it, is cut
+  // away whatever its x (its y cut to a whole pixel lies as far out), so only
+  // the tiles between are tried in full.
   const float above = ClipRect.top - TileHeight - 1.0f, below = ClipRect.bottom + 1.0f;
   for (int i = 0; i < TilesPerLayer; ++i) {
-    if (!(tiles[i].y > above && tiles[i].y < below)) continue;
-    const int x = static_cast<int>(tiles[i].x), y = static_cast<int>(tiles[i].y);
-    if (!velDraw::Clip(x, y, 0, 0, TileWidth, TileHeight).Empty())
-      DrawPicture(x, y, *rule.slot, 0, 0, TileWidth, TileHeight);
+    BackgroundTile& tile = tiles[i];
+    if (tile.y > above && tile.y < below) {
+      const int x = static_cast<int>(tile.x), y = static_cast<int>(tile.y);
+      if (!velDraw::Clip(x, y, 0, 0, TileWidth, TileHeight).Empty())
+        DrawPicture(x, y, *rule.slot, 0, 0, TileWidth, TileHeight);
+    }
+    tile.x = PlayfieldLeft + 0;
+    tile.y += step;
+    const float lastY = tiles[TilesPerLayer - 1].y;
+    if (rule.wrapAboveZero ? lastY > 0 : lastY >= 0) {
+      tile.y = -480.0f * i;
+      if (rule.wrapAboveZero) tile.x = WrapX;
+    }
   }
-  // Every tile but the last tests the last tile's y from before its move; the
-  // last tests its own new y.
-  const bool earlierTilesWrap = Wraps(rule, tiles[LastTile].y);
-  for (int i = 0; i < TilesPerLayer; ++i) {
-    tiles[i].x = PlayfieldLeft + 0;
-    tiles[i].y += step;
-  }
-  const auto wrap = [&](int i) {
-    tiles[i].y = -480.0f * i;
-    if (rule.wrapAboveZero) tiles[i].x = WrapX;
-  };
-  if (earlierTilesWrap)
-    for (int i = 0; i < LastTile; ++i) wrap(i);
-  if (Wraps(rule, tiles[LastTile].y)) wrap(LastTile);
 }
 
 }  // namespace
