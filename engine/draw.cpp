@@ -30,16 +30,15 @@ int screenW = 0, screenH = 0;
 int vsync = 0;
 int loadColorKey = 0;
 bool restoredThisPresent = false;
-// Every pixel of the back buffer outside this rectangle is 0, as the last
-// clear or the new buffer left it: a clear need fill no more than it.
-ClipRectangle drawn;
-// A clear is carried out as late as it can be: the columns of `clearing` in
-// each row whose flag is set are still to be blackened. A picture blitted
-// over such a row from one side of `clearing` to the other, opaque or keyed
-// on black, is just copied there: nothing of the old row would show through.
-// Whatever reads the back buffer or draws over part of such a row first
+// What the back buffer holds from before the last clear: it was drawn inside
+// `drawn` since the clear before, and everything outside is 0. The last clear
+// is carried out as late as it can be: the columns of `clearing` in each row
+// whose flag is set are still to be blackened. A picture blitted over such a
+// row from one side of `clearing` to the other, opaque or keyed on black, is
+// just copied there, since nothing of the old row would show through it.
+// Whatever reads the back buffer, or draws over part of such a row, first
 // blackens what is left.
-ClipRectangle clearing;
+ClipRectangle drawn, clearing;
 std::vector<uint8_t> rowsToClear;
 int rowsLeftToClear = 0;
 
@@ -55,22 +54,32 @@ void MarkDrawn(const ClipRectangle& r) {
            std::max(drawn.bottom, r.bottom)};
 }
 
-// Blackens the rows of [top, bottom) still to be cleared, each stretch of
-// neighbouring rows in one fill.
-void ClearRows(int top, int bottom) {
-  top = std::max(top, clearing.top);
-  bottom = std::min(bottom, clearing.bottom);
-  for (int y = top; y < bottom && rowsLeftToClear > 0;) {
-    if (!rowsToClear[y]) {
-      ++y;
-      continue;
+bool RowToClear(int y) { return y >= clearing.top && y < clearing.bottom && rowsToClear[y]; }
+
+// Calls f(from, to, toClear) for each stretch [from, to) of neighbouring rows
+// of [top, bottom) that are alike in being still to clear or not, once the
+// stretch is marked cleared: f blackens it or covers it.
+template <class F>
+void ForEachStretch(int top, int bottom, F f) {
+  for (int y = top; y < bottom;) {
+    const bool toClear = RowToClear(y);
+    int end = y + 1;
+    while (end < bottom && RowToClear(end) == toClear) ++end;
+    if (toClear) {
+      std::fill(rowsToClear.begin() + y, rowsToClear.begin() + end, 0);
+      rowsLeftToClear -= end - y;
     }
-    int end = y;
-    for (; end < bottom && rowsToClear[end]; ++end) rowsToClear[end] = 0;
-    rowsLeftToClear -= end - y;
-    plat::Fill(backBuffer, clearing.left, y, clearing.right, end, 0);
+    f(y, end, toClear);
     y = end;
   }
+}
+
+// Blackens the rows of [top, bottom) still to be cleared.
+void ClearRows(int top, int bottom) {
+  if (rowsLeftToClear == 0) return;
+  ForEachStretch(std::max(top, clearing.top), std::min(bottom, clearing.bottom), [](int from, int to, bool toClear) {
+    if (toClear) plat::Fill(backBuffer, clearing.left, from, clearing.right, to, 0);
+  });
 }
 
 void FinishClear() { ClearRows(clearing.top, clearing.bottom); }
@@ -152,19 +161,8 @@ void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, boo
     const bool covers = dx <= clearing.left && dx + w >= clearing.right && (!keyed || src->colorKey == 0);
     if (!covers || backBuffer->lost || src->lost) {
       ClearRows(dy, dy + h);
-    } else {
-      // Stretch by stretch: the rows still to be cleared take a plain copy.
-      for (int y = dy; y < dy + h;) {
-        const bool uncleared = y >= clearing.top && y < clearing.bottom && rowsToClear[y];
-        int end = y + 1;
-        while (end < dy + h && (end >= clearing.top && end < clearing.bottom && rowsToClear[end]) == uncleared) ++end;
-        blit(y, end, keyed && !uncleared);
-        if (uncleared) {
-          std::fill(rowsToClear.begin() + y, rowsToClear.begin() + end, 0);
-          rowsLeftToClear -= end - y;
-        }
-        y = end;
-      }
+    } else {  // the rows still to be cleared take a plain copy
+      ForEachStretch(dy, dy + h, [&](int from, int to, bool toClear) { blit(from, to, keyed && !toClear); });
       return;
     }
   }

@@ -83,7 +83,8 @@ void EndText();
 void PutTextLine(int x, int y, const char* text);
 
 // The back buffer every frame is drawn into (null before Screen), to read:
-// only the drawing operations above write to it.
+// only the drawing operations above write to it. A clear still pending is
+// carried out first.
 const plat::Surface* BackBuffer();
 
 }  // namespace velDraw

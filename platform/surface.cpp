@@ -87,9 +87,9 @@ void FillPixels(uint32_t* d, size_t n, uint32_t pixel) {
 }
 
 // Finds the runs of a picture that keyed blits may copy run by run, and keeps
-// them where that pays: a run costs about what sixteen pixels of the keyed
-// loop do, so a picture keeps them while the pixels in its runs and its runs
-// so weighed come to less than half its pixels.
+// them where that pays: counting each run as sixteen pixels of the keyed
+// loop, the runs and the pixels in them must come to less than half the
+// picture.
 void FindKeyRuns(Surface* s) {
   const uint32_t key = s->colorKey;
   std::vector<uint32_t> index(2 + static_cast<size_t>(s->height));

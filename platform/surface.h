@@ -17,9 +17,9 @@ struct Surface {
   // runs of pixels other than the colour key lie, so that a keyed blit copies
   // just those runs. Entry 0 is the key the runs were found for, entries 1 to
   // height + 1 where each row's runs start and the last ends; each run is
-  // first | (end << 16). Empty for every other surface, and emptied by each
-  // function below that writes to the surface: a decoded picture's pixels are
-  // changed through them only.
+  // first | (end << 16). Empty for every other surface, and emptied by every
+  // function that writes to the surface (Blit, Fill, RestoreSurface and
+  // DrawText): a decoded picture's pixels are changed through them only.
   std::vector<uint32_t> keyRuns;
 
   uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }

@@ -285,7 +285,7 @@ TEST_F(DrawTest, AClearLeavesNothingOfTheLastFrameWhateverIsDrawnNext) {
   };
   const Case cases[] = {
       {"keyed, across the old square's rows, over its upper half",
-       [](int slot, int x, int y) { velDraw::PutObject(x - 5, y, slot, 0, 0, 30, 10); }, 0, -5, 0, 25, 10},
+       [](int slot, int x, int y) { velDraw::PutObject(x, y, slot, 0, 0, 30, 10); }, 0, 0, 0, 30, 10},
       {"opaque, across the old square's rows, over its lower half",
        [](int slot, int x, int y) { velDraw::PutObjectOpaque(x, y + 10, slot, 0, 0, 20, 15); }, 0, 0, 10, 20, 25},
       {"keyed, over part of the old square's width",
