@@ -9,7 +9,6 @@ namespace art {
 
 namespace {
 
-constexpr float kPi = 3.14159265f;
 const Rgb kHullLight = Hex(0xE8F0FF), kHullDark = Hex(0x6A7898), kWing = Hex(0x4D7BE0),
           kWingDark = Hex(0x1D2E70);
 const Rgb kAccent = Hex(0xE03040), kGlass = Hex(0x60E8FF);

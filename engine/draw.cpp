@@ -1,4 +1,5 @@
 // The screen, the picture object table, blits, wipes, text and present.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -29,6 +30,59 @@ int screenW = 0, screenH = 0;
 int vsync = 0;
 int loadColorKey = 0;
 bool restoredThisPresent = false;
+// What the back buffer holds from before the last clear: it was drawn inside
+// `drawn` since the clear before, and everything outside is 0. The last clear
+// is carried out as late as it can be: the columns of `clearing` in each row
+// whose flag is set are still to be blackened. A picture blitted over such a
+// row from one side of `clearing` to the other, opaque or keyed on black, is
+// just copied there, since nothing of the old row would show through it.
+// Whatever reads the back buffer, or draws over part of such a row, first
+// blackens what is left.
+ClipRectangle drawn, clearing;
+std::vector<uint8_t> rowsToClear;
+int rowsLeftToClear = 0;
+
+bool IsEmpty(const ClipRectangle& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+void MarkDrawn(const ClipRectangle& r) {
+  if (IsEmpty(r)) return;
+  if (IsEmpty(drawn)) {
+    drawn = r;
+    return;
+  }
+  drawn = {std::min(drawn.left, r.left), std::min(drawn.top, r.top), std::max(drawn.right, r.right),
+           std::max(drawn.bottom, r.bottom)};
+}
+
+bool RowToClear(int y) { return y >= clearing.top && y < clearing.bottom && rowsToClear[y]; }
+
+// Calls f(from, to, toClear) for each stretch [from, to) of neighbouring rows
+// of [top, bottom) that are alike in being still to clear or not, once the
+// stretch is marked cleared: f blackens it or covers it.
+template <class F>
+void ForEachStretch(int top, int bottom, F f) {
+  for (int y = top; y < bottom;) {
+    const bool toClear = RowToClear(y);
+    int end = y + 1;
+    while (end < bottom && RowToClear(end) == toClear) ++end;
+    if (toClear) {
+      std::fill(rowsToClear.begin() + y, rowsToClear.begin() + end, 0);
+      rowsLeftToClear -= end - y;
+    }
+    f(y, end, toClear);
+    y = end;
+  }
+}
+
+// Blackens the rows of [top, bottom) still to be cleared.
+void ClearRows(int top, int bottom) {
+  if (rowsLeftToClear == 0) return;
+  ForEachStretch(std::max(top, clearing.top), std::min(bottom, clearing.bottom), [](int from, int to, bool toClear) {
+    if (toClear) plat::Fill(backBuffer, clearing.left, from, clearing.right, to, 0);
+  });
+}
+
+void FinishClear() { ClearRows(clearing.top, clearing.bottom); }
 
 // The font description lives from the screen's set-up to shutdown; the face
 // carries over from one text run to the next when none is named.
@@ -85,31 +139,34 @@ int SwapObject(int slot) {
 
 int ScreenError(const char* message) { return velSystem::ReportError("velDraw::Screen", message); }
 
-// Clips to ClipRect in wide arithmetic, then blits when everything lies inside both surfaces.
+// Clips to ClipRect, then blits when everything lies inside both surfaces.
 void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, bool keyed) {
   if (!backBuffer || slot < 0 || slot >= ObjectCount) return;
   const plat::Surface* src = Objects[slot].surface;
   if (!src) return;
-  int64_t X = x, Y = y, SX1 = sx1, SY1 = sy1, SX2 = sx2, SY2 = sy2;
-  const ClipRectangle& c = ClipRect;
-  if (X - SX1 + SX2 > c.right) SX2 = c.right - X + SX1;
-  if (Y - SY1 + SY2 > c.bottom) SY2 = c.bottom - Y + SY1;
-  if (X < c.left) {
-    SX1 += c.left - X;
-    X = c.left;
-  }
-  if (Y < c.top) {
-    SY1 += c.top - Y;
-    Y = c.top;
-  }
-  if (SX2 < SX1 || SY2 < SY1) return;
+  const BlitArea b = Clip(x, y, sx1, sy1, sx2, sy2);
+  if (b.Empty()) return;
   // A rectangle outside either surface is refused whole, as the blitter did.
-  if (SX1 < 0 || SY1 < 0 || SX2 > src->width || SY2 > src->height) return;
-  if (X < 0 || Y < 0 || X + (SX2 - SX1) > backBuffer->width || Y + (SY2 - SY1) > backBuffer->height) return;
-  const plat::BlitResult r = plat::Blit(backBuffer, static_cast<int>(X), static_cast<int>(Y), src,
-                                        static_cast<int>(SX1), static_cast<int>(SY1), static_cast<int>(SX2),
-                                        static_cast<int>(SY2), keyed);
-  if (r == plat::BlitResult::Lost) Restore();
+  if (b.sx1 < 0 || b.sy1 < 0 || b.sx2 > src->width || b.sy2 > src->height) return;
+  if (b.x < 0 || b.y < 0 || b.x + (b.sx2 - b.sx1) > backBuffer->width || b.y + (b.sy2 - b.sy1) > backBuffer->height)
+    return;
+  const int dx = static_cast<int>(b.x), dy = static_cast<int>(b.y), w = static_cast<int>(b.sx2 - b.sx1),
+            h = static_cast<int>(b.sy2 - b.sy1), top = static_cast<int>(b.sy1);
+  MarkDrawn({dx, dy, dx + w, dy + h});
+  const auto blit = [&](int from, int to, bool withKey) {  // destination rows [from, to)
+    return plat::Blit(backBuffer, dx, from, src, static_cast<int>(b.sx1), top + from - dy, static_cast<int>(b.sx2),
+                      top + to - dy, withKey);
+  };
+  if (rowsLeftToClear > 0 && dy < clearing.bottom && dy + h > clearing.top) {
+    const bool covers = dx <= clearing.left && dx + w >= clearing.right && (!keyed || src->colorKey == 0);
+    if (!covers || backBuffer->lost || src->lost) {
+      ClearRows(dy, dy + h);
+    } else {  // the rows still to be cleared take a plain copy
+      ForEachStretch(dy, dy + h, [&](int from, int to, bool toClear) { blit(from, to, keyed && !toClear); });
+      return;
+    }
+  }
+  if (blit(dy, dy + h, keyed) == plat::BlitResult::Lost) Restore();
 }
 
 void DrawWipe() {
@@ -131,7 +188,10 @@ void DrawWipe() {
 
 bool Ready() { return backBuffer != nullptr; }
 plat::Surface* ReadPicture(const char* name) { return LoadPicture(name); }
-plat::Surface* BackBuffer() { return backBuffer; }
+const plat::Surface* BackBuffer() {
+  if (backBuffer) FinishClear();
+  return backBuffer;
+}
 
 int Screen(int width, int height, int) {
   backBuffer = nullptr;
@@ -160,6 +220,10 @@ int Screen(int width, int height, int) {
     Objects[i].height = static_cast<uint16_t>(height);
   }
   backBuffer = back;
+  drawn = {};
+  clearing = {};
+  rowsToClear.assign(height, 0);
+  rowsLeftToClear = 0;
   for (int i = FirstPictureSlot; i < ObjectCount; ++i) ClearSlot(Objects[i]);
   PresentSrcRect = {0, 0, width, height};
   PresentDestRect = {ClientOriginX, ClientOriginY, ClientOriginX + width, ClientOriginY + height};
@@ -224,17 +288,29 @@ void PutObjectOpaque(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2)
 }
 
 void ClearScreen() {
-  if (backBuffer && plat::Fill(backBuffer, 0, 0, screenW, screenH, 0) == plat::BlitResult::Lost) Restore();
+  if (!backBuffer) return;
+  if (backBuffer->lost) {  // as the fill would have found it
+    Restore();
+    return;
+  }
+  FinishClear();
+  clearing = drawn;
+  drawn = {};
+  if (IsEmpty(clearing)) return;
+  std::fill(rowsToClear.begin() + clearing.top, rowsToClear.begin() + clearing.bottom, 1);
+  rowsLeftToClear = clearing.bottom - clearing.top;
 }
 
 void CaptureScreen(int slot, int left, int top, int right, int bottom) {
   if (!backBuffer || slot < 0 || slot >= ObjectCount || !Objects[slot].surface) return;
+  FinishClear();
   if (plat::Blit(Objects[slot].surface, 0, 0, backBuffer, left, top, right, bottom, false) == plat::BlitResult::Lost)
     Restore();
 }
 
 void Present() {
   if (!backBuffer) return;
+  FinishClear();
   if (WipeState.progress != 0) DrawWipe();
   const ClipRectangle& s = PresentSrcRect;
   if (plat::PresentToWindow(backBuffer, s.left, s.top, s.right, s.bottom, vsync != 0) == plat::BlitResult::Lost)
@@ -254,6 +330,7 @@ void InitFonts() { fontReady = true; }
 void FreeFont() {
   fontReady = false;
   textBegun = false;
+  plat::ShutdownText();
 }
 
 void BeginText(int face, int height, int escapement, int bold, int italic, int underline) {
@@ -276,6 +353,8 @@ void SetTextColor(uint32_t textColor, uint32_t backColor, int transparent) {
 
 void PutText(int x, int y, const char* text) {
   if (!textBegun || !backBuffer || !text) return;
+  FinishClear();
+  MarkDrawn({0, 0, backBuffer->width, backBuffer->height});
   plat::DrawText(backBuffer, x, y, text, font);
 }
 

@@ -43,6 +43,29 @@ int GetDesktopDepth();
 // True once Screen has made the back buffer (draws are no-ops before).
 bool Ready();
 
+// A picture blit at (x, y) from the source rectangle (sx1, sy1)-(sx2, sy2),
+// cut to ClipRect as every blit is, in wide arithmetic so that nothing
+// overflows. A cut that leaves a negative width or height draws nothing.
+struct BlitArea {
+  int64_t x, y, sx1, sy1, sx2, sy2;
+  bool Empty() const { return sx2 < sx1 || sy2 < sy1; }
+};
+inline BlitArea Clip(int x, int y, int sx1, int sy1, int sx2, int sy2) {
+  BlitArea b{x, y, sx1, sy1, sx2, sy2};
+  const ClipRectangle& c = ClipRect;
+  if (b.x - b.sx1 + b.sx2 > c.right) b.sx2 = c.right - b.x + b.sx1;
+  if (b.y - b.sy1 + b.sy2 > c.bottom) b.sy2 = c.bottom - b.y + b.sy1;
+  if (b.x < c.left) {
+    b.sx1 += c.left - b.x;
+    b.x = c.left;
+  }
+  if (b.y < c.top) {
+    b.sy1 += c.top - b.y;
+    b.y = c.top;
+  }
+  return b;
+}
+
 void PutObject(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2);
 void PutObjectOpaque(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2);
 void ClearScreen();
@@ -59,8 +82,10 @@ void PutText(int x, int y, const char* text);
 void EndText();
 void PutTextLine(int x, int y, const char* text);
 
-// The back buffer every frame is drawn into (null before Screen).
-plat::Surface* BackBuffer();
+// The back buffer every frame is drawn into (null before Screen), to read:
+// only the drawing operations above write to it. A clear still pending is
+// carried out first.
+const plat::Surface* BackBuffer();
 // Reads a picture the way LoadObject does (the file beside the executable,
 // then the resource of that name) without giving it a slot; null when it
 // cannot be read. The caller destroys it.

@@ -1,4 +1,6 @@
 // Start-up, the main loop and the window procedure.
+#include <cstdio>
+
 #include "engine/game_doors.h"
 #include "engine/layout.h"
 #include "engine/random.h"
@@ -117,7 +119,12 @@ bool RunLoopPass() {
 }
 
 int WinMain() {
-  if (!StartProgram()) return 0;
+  if (!StartProgram()) {
+    // A second copy leaves quietly; a game that cannot be shown says why and fails.
+    if (plat::WindowFailure().empty()) return 0;
+    std::fprintf(stderr, "%s\n", plat::WindowFailure().c_str());
+    return 1;
+  }
   while (RunLoopPass()) {
   }
   return 0;

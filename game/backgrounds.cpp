@@ -3,6 +3,7 @@
 #include "game/backgrounds.h"
 
 #include "engine/layout.h"
+#include "engine/velDraw.h"
 #include "engine/velSystem.h"
 #include "game/assets.h"
 #include "game/stage.h"
@@ -78,13 +79,25 @@ const LayerRule Layers[LayerCount] = {
 // same in both layouts.
 constexpr float WrapX = 140;
 
+constexpr int TileWidth = 360, TileHeight = 480;
+
 void Scroll(int layer) {
   const LayerRule& rule = Layers[layer];
   BackgroundTile* tiles = BackgroundTiles[layer];
   const float step = FrameSeconds * LayerSpeed(layer, StageClock);
+  // Only the few tiles that reach the clip rectangle are handed to the
+  // blitter: the rest of the column would be cut away whole. A tile whose top
+  // lies a whole tile and a pixel above the clip, or a pixel below it, is cut
+  // away whatever its x (its y cut to a whole pixel lies as far out), so only
+  // the tiles between are tried in full.
+  const float above = ClipRect.top - TileHeight - 1.0f, below = ClipRect.bottom + 1.0f;
   for (int i = 0; i < TilesPerLayer; ++i) {
     BackgroundTile& tile = tiles[i];
-    DrawPicture(static_cast<int>(tile.x), static_cast<int>(tile.y), *rule.slot, 0, 0, 360, 480);
+    if (tile.y > above && tile.y < below) {
+      const int x = static_cast<int>(tile.x), y = static_cast<int>(tile.y);
+      if (!velDraw::Clip(x, y, 0, 0, TileWidth, TileHeight).Empty())
+        DrawPicture(x, y, *rule.slot, 0, 0, TileWidth, TileHeight);
+    }
     tile.x = PlayfieldLeft + 0;
     tile.y += step;
     const float lastY = tiles[TilesPerLayer - 1].y;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "platform/clock.h"
@@ -149,11 +150,16 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
 
 void PollMusic() {
   if (!song.open || !song.playing) return;
+  // A play lasts at least a frame, whatever the song or the synthesiser says:
+  // a song that ends at once is then restarted no more than once a frame, and
+  // the game gets its turn between the restarts.
+  constexpr uint32_t ShortestPlayMs = 17;
+  const uint32_t played = Milliseconds() - song.startMs;
+  if (played < ShortestPlayMs) return;
   // The song's own length decides: the synthesiser reports its end only once
   // the last notes have died away, seconds late for a clean loop.
   const bool deviceDone = song.music && deviceFinished.exchange(0) != 0;
-  const bool ended = deviceDone || Milliseconds() - song.startMs >= song.lengthMs;
-  if (!ended) return;
+  if (!deviceDone && played < song.lengthMs) return;
   song.playing = false;
   if (song.notify) PostMessage(MsgMusicNotify, MusicNotifySuccessful);
   song.notify = false;
@@ -280,7 +286,10 @@ bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
     tempo = c.usPerQuarter;
   }
   micros += double(lastTick - at) * tempo / division;
-  ms = static_cast<uint32_t>(micros / 1000.0);
+  // A damaged file can describe a song far longer than the clock counts: such
+  // a song lasts as long as the clock can tell.
+  constexpr double longest = std::numeric_limits<uint32_t>::max();
+  ms = static_cast<uint32_t>(std::min(micros / 1000.0, longest));
   return true;
 }
 

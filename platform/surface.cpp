@@ -15,8 +15,10 @@ bool Inside(const Surface* s, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
   return x1 >= 0 && y1 >= 0 && x2 <= s->width && y2 <= s->height && x1 <= x2 && y1 <= y2;
 }
 
-// The keyed copy is the hottest loop of the game: eight pixels at a time where
-// the processor has AVX2, four with SSE2, one at a time otherwise.
+// The keyed copy is the hottest loop of the game: sixteen pixels at a time
+// where the processor has AVX-512 (whose masked stores write only the pixels
+// that show, without reading the destination), eight with AVX2, four with
+// SSE2, one at a time otherwise.
 void KeyedRowScalar(uint32_t* __restrict d, const uint32_t* __restrict s, int n, uint32_t key) {
   for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
 }
@@ -34,6 +36,20 @@ __attribute__((target("avx2"))) void KeyedRowAvx2(uint32_t* d, const uint32_t* s
   KeyedRowScalar(d + i, s + i, n - i, key);
 }
 
+__attribute__((target("avx512f"))) void KeyedRowAvx512(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
+  const __m512i k = _mm512_set1_epi32(static_cast<int>(key));
+  int i = 0;
+  for (; i + 16 <= n; i += 16) {
+    const __m512i sp = _mm512_loadu_si512(s + i);
+    _mm512_mask_storeu_epi32(d + i, _mm512_cmpneq_epi32_mask(sp, k), sp);
+  }
+  if (i < n) {  // the last few pixels: lanes past the row are neither read nor written
+    const __mmask16 tail = static_cast<__mmask16>((1u << (n - i)) - 1);
+    const __m512i sp = _mm512_maskz_loadu_epi32(tail, s + i);
+    _mm512_mask_storeu_epi32(d + i, _mm512_mask_cmpneq_epi32_mask(tail, sp, k), sp);
+  }
+}
+
 void KeyedRowSse2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
   const __m128i k = _mm_set1_epi32(static_cast<int>(key));
   int i = 0;
@@ -47,10 +63,66 @@ void KeyedRowSse2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
 }
 
 using KeyedRowFn = void (*)(uint32_t*, const uint32_t*, int, uint32_t);
-const KeyedRowFn KeyedRow = __builtin_cpu_supports("avx2") ? KeyedRowAvx2 : KeyedRowSse2;
+const KeyedRowFn KeyedRow = __builtin_cpu_supports("avx512f") ? KeyedRowAvx512
+                            : __builtin_cpu_supports("avx2")  ? KeyedRowAvx2
+                                                              : KeyedRowSse2;
 #else
 constexpr auto KeyedRow = KeyedRowScalar;
 #endif
+
+// Fills n pixels with one value. A value whose four bytes are equal (black
+// above all, the colour of every clear) is a byte fill, which the C library
+// does at memory speed; any other goes four pixels to a store.
+void FillPixels(uint32_t* d, size_t n, uint32_t pixel) {
+  const uint32_t low = pixel & 255;
+  if (pixel == low * 0x01010101u) {
+    std::memset(d, static_cast<int>(low), n * 4);
+    return;
+  }
+#if defined(__x86_64__) || defined(__i386__)
+  const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
+  for (; n >= 4; n -= 4, d += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(d), v);
+#endif
+  std::fill_n(d, n, pixel);
+}
+
+// Finds the runs of a picture that keyed blits may copy run by run, and keeps
+// them where that pays: counting each run as sixteen pixels of the keyed
+// loop, the runs and the pixels in them must come to less than half the
+// picture.
+void FindKeyRuns(Surface* s) {
+  const uint32_t key = s->colorKey;
+  std::vector<uint32_t> index(2 + static_cast<size_t>(s->height));
+  index[0] = key;
+  size_t shown = 0;
+  for (int y = 0; y < s->height; ++y) {
+    index[1 + y] = static_cast<uint32_t>(index.size());
+    const uint32_t* row = s->Row(y);
+    for (int x = 0; x < s->width;) {
+      int end = x;
+      while (end < s->width && row[end] != key) ++end;
+      if (end > x) {
+        index.push_back(static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16);
+        shown += end - x;
+      }
+      x = end + 1;
+    }
+  }
+  index[1 + s->height] = static_cast<uint32_t>(index.size());
+  const size_t runs = index.size() - index[1];
+  if (2 * (shown + 16 * runs) < s->pixels.size()) s->keyRuns = std::move(index);
+}
+
+// Row y of a picture with key runs, columns [x1, x2), copied to d run by run.
+void CopyKeyRuns(uint32_t* d, const Surface* src, int y, int x1, int x2) {
+  const std::vector<uint32_t>& index = src->keyRuns;
+  const uint32_t* s = src->Row(y);
+  for (uint32_t i = index[1 + y]; i < index[2 + y]; ++i) {
+    const int first = std::max(static_cast<int>(index[i] & 0xFFFF), x1);
+    const int end = std::min(static_cast<int>(index[i] >> 16), x2);
+    if (first < end) std::memcpy(d + (first - x1), s + first, static_cast<size_t>(end - first) * 4);
+  }
+}
 
 uint32_t Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
 uint32_t Le32(const uint8_t* p) {
@@ -79,6 +151,7 @@ int LiveSurfaceCount() { return liveSurfaces; }
 void RestoreSurface(Surface* s) {
   if (!s) return;
   s->lost = false;
+  s->keyRuns.clear();
   std::fill(s->pixels.begin(), s->pixels.end(), 0u);
 }
 
@@ -88,8 +161,19 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
   if (dst->lost || src->lost) return BlitResult::Lost;
   const int64_t w = int64_t{sx2} - sx1, h = int64_t{sy2} - sy1;
   if (!Inside(src, sx1, sy1, sx2, sy2) || !Inside(dst, dx, dy, dx + w, dy + h)) return BlitResult::Rejected;
-  const int n = static_cast<int>(w);
-  for (int row = 0; row < h; ++row) {
+  dst->keyRuns.clear();
+  if (keyed && !src->keyRuns.empty() && src->keyRuns[0] == src->colorKey) {
+    for (int row = 0; row < h; ++row) CopyKeyRuns(dst->Row(dy + row) + dx, src, sy1 + row, sx1, sx2);
+    return BlitResult::Ok;
+  }
+  // Rows that span two surfaces whole lie end to end: one long row. (A copy
+  // within one surface keeps going row by row, as overlapping rows need.)
+  int n = static_cast<int>(w), rows = static_cast<int>(h);
+  if (src != dst && w == src->width && w == dst->width) {
+    n *= rows;
+    rows = 1;
+  }
+  for (int row = 0; row < rows; ++row) {
     uint32_t* d = dst->Row(dy + row) + dx;
     const uint32_t* s = src->Row(sy1 + row) + sx1;
     if (keyed)
@@ -107,7 +191,11 @@ BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel) {
   y1 = std::clamp(y1, 0, dst->height);
   x2 = std::clamp(x2, x1, dst->width);
   y2 = std::clamp(y2, y1, dst->height);
-  for (int y = y1; y < y2; ++y) std::fill(dst->Row(y) + x1, dst->Row(y) + x2, pixel);
+  dst->keyRuns.clear();
+  if (x1 == 0 && x2 == dst->width)  // whole rows: one run
+    FillPixels(dst->Row(y1), static_cast<size_t>(y2 - y1) * dst->width, pixel);
+  else
+    for (int y = y1; y < y2; ++y) FillPixels(dst->Row(y) + x1, x2 - x1, pixel);
   return BlitResult::Ok;
 }
 
@@ -159,6 +247,7 @@ Surface* DecodeBmp(const uint8_t* data, size_t size) {
       }
     }
   }
+  FindKeyRuns(s);
   return s;
 }
 

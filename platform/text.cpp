@@ -35,6 +35,7 @@ Face FaceFromName(const std::string& name) { return name == "標準明朝" ? Fac
 
 bool DrawText(Surface* dst, int x, int y, const std::string& utf8, const TextStyle& style) {
   if (!dst || utf8.empty()) return dst != nullptr;
+  dst->keyRuns.clear();
   TTF_Font* font = OpenFont(style.face, style.height);
   if (!font) return false;
   int flags = TTF_STYLE_NORMAL;
@@ -77,5 +78,7 @@ void ShutdownText() {
   if (ttfReady) TTF_Quit();
   ttfReady = false;
 }
+
+int OpenFontCount() { return static_cast<int>(fonts.size()); }
 
 }  // namespace plat

@@ -24,6 +24,9 @@ Face FaceFromName(const std::string& name);
 // Draws UTF-8 text with its top-left at (x, y), clipped to the surface.
 // Returns false when no font could be opened (nothing drawn).
 bool DrawText(Surface* dst, int x, int y, const std::string& utf8, const TextStyle& style);
+// Closes every font opened so far.
 void ShutdownText();
+// Number of fonts open, for leak checks.
+int OpenFontCount();
 
 }  // namespace plat

@@ -42,9 +42,12 @@ struct WindowState {
   bool mouseHeld[2] = {false, false};
   // A run started from the command line may take scripted keys from
   // VELKOR_KEYS, "ms:key,ms:key...": each key is pressed that many ms after
-  // the window opens (the executables' own tests use it).
+  // the first frame, however long the pictures took to load before it (the
+  // executables' own tests use it). The first frame is the first message pump.
   std::deque<std::pair<uint32_t, int>> script;
-  uint32_t createdMs = 0;
+  bool scriptStarted = false;
+  uint32_t scriptStartMs = 0;
+  std::string failure;  // why the window could not be made
   Surface icon;
 };
 
@@ -175,8 +178,13 @@ void LoadKeyScript() {
 void RunKeyScript() {
   WindowState& w = W();
   constexpr uint32_t HoldMs = 100;
-  while (!w.script.empty() && Milliseconds() - w.createdMs >= w.script.front().first) {
-    const auto [at, key] = w.script.front();
+  if (!w.scriptStarted) {
+    w.scriptStarted = true;
+    w.scriptStartMs = Milliseconds();
+  }
+  while (!w.script.empty() && Milliseconds() - w.scriptStartMs >= w.script.front().first) {
+    const uint32_t at = w.script.front().first;
+    const int key = w.script.front().second;
     w.script.pop_front();
     if (key > 0) {
       QueueKey(key, true, false);
@@ -195,6 +203,20 @@ void PumpEvents() {
   if (!W().sdlVideo) return;
   SDL_Event e;
   while (SDL_PollEvent(&e)) TranslateSdlEvent(e);
+}
+
+// Drivers that make no window anyone can see: taken only when named in
+// SDL_VIDEODRIVER, never as the fallback of a machine without a display.
+bool ShowsNothing(const std::string& driver) {
+  if (driver != "offscreen" && driver != "dummy" && driver != "evdev") return false;
+  const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  const std::string list = named ? named : "";
+  for (size_t i = 0; i <= list.size();) {
+    const size_t end = std::min(list.find(',', i), list.size());
+    if (SDL_strcasecmp(list.substr(i, end - i).c_str(), driver.c_str()) == 0) return false;
+    i = end + 1;
+  }
+  return true;
 }
 
 void DestroyVideo() {
@@ -217,6 +239,13 @@ void SetSdlIcon(SDL_Window* window, const Surface& icon) {
   SDL_SetWindowIcon(window, s);
   SDL_FreeSurface(s);
 }
+
+bool Fail(const std::string& why) {
+  DestroyVideo();
+  W().failure = "VELKOR: " + why;
+  return false;
+}
+bool FailSdl(const std::string& what) { return Fail(what + ": " + SDL_GetError()); }
 
 }  // namespace
 
@@ -242,9 +271,16 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.desc = desc;
   w.queue.clear();
   w.keys.fill(false);
+  w.failure.clear();
   if (!Headless()) {
     if (!w.sdlVideo) {
-      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return FailSdl("no display to show the game on");
+      const std::string driver = SDL_GetCurrentVideoDriver();
+      if (ShowsNothing(driver)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return Fail("no display to show the game on: the " + driver +
+                    " video driver shows nothing (VELKOR_HEADLESS=1 runs without a picture)");
+      }
       w.sdlVideo = true;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
@@ -261,20 +297,15 @@ bool CreateGameWindow(const WindowDesc& desc) {
       GetDesktopSize(width, height);
     }
     w.window = SDL_CreateWindow(desc.title.c_str(), x, y, width, height, flags);
-    if (!w.window) return false;
+    if (!w.window) return FailSdl("the game window cannot be made");
     w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED);
     if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!w.renderer) {
-      DestroyVideo();
-      return false;
+    if (w.renderer) {
+      SDL_RenderSetLogicalSize(w.renderer, desc.clientWidth, desc.clientHeight);
+      w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                    desc.clientWidth, desc.clientHeight);
     }
-    SDL_RenderSetLogicalSize(w.renderer, desc.clientWidth, desc.clientHeight);
-    w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                  desc.clientWidth, desc.clientHeight);
-    if (!w.texture) {
-      DestroyVideo();
-      return false;
-    }
+    if (!w.texture) return FailSdl("the game window cannot be drawn in");
     if (desc.icon) SetSdlIcon(w.window, *desc.icon);
     SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
     SDL_RenderClear(w.renderer);
@@ -286,7 +317,7 @@ bool CreateGameWindow(const WindowDesc& desc) {
   DestroySurface(w.screen);
   w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
   w.exists = true;
-  w.createdMs = Milliseconds();
+  w.scriptStarted = false;
   w.script.clear();
   LoadKeyScript();
   w.cursorShown = true;
@@ -300,6 +331,7 @@ bool CreateGameWindow(const WindowDesc& desc) {
 }
 
 bool HasWindow() { return W().exists; }
+const std::string& WindowFailure() { return W().failure; }
 
 const Surface* WindowIcon() { return W().icon.pixels.empty() ? nullptr : &W().icon; }
 

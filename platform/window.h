@@ -57,11 +57,15 @@ struct WindowDesc {
   const Surface* icon = nullptr;  // shown as the window's icon; copied, may be null
 };
 
-// Creates the single game window; false when it cannot be made.
+// Creates the single game window; false when it cannot be made. Without
+// headless mode, a video driver that shows nothing counts as no window unless
+// SDL_VIDEODRIVER names it.
 bool CreateGameWindow(const WindowDesc& desc);
 bool HasWindow();
 // The icon the window was given (kept even without a real window), or null.
 const Surface* WindowIcon();
+// Why the last CreateGameWindow failed, one line for the player; empty after a success.
+const std::string& WindowFailure();
 // Posts MsgClose-driven teardown: hides and forgets the window, posts MsgDestroy.
 void DestroyGameWindow();
 // Minimises a full-screen window and gives the desktop back.

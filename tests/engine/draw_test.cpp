@@ -10,6 +10,7 @@
 #include "platform/display.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "platform/window.h"
 #include "tests/engine/fixtures.h"
 #include "tests/engine/test_scenes.h"
@@ -263,6 +264,91 @@ TEST_F(DrawTest, VerticalBlankIsAwaitedOnlyWhenAsked) {
   EXPECT_EQ(plat::VBlankWaits(), before + 1);
 }
 
+// A clear blackens all that was drawn since the last one, however it was
+// drawn and wherever it lies, frame after frame.
+TEST_F(DrawTest, AClearBlackensEverythingDrawnSinceTheLastClear) {
+  const auto frames = {
+      +[](int white) {
+        velDraw::PutObject(L - 10, -10, white, 0, 0, 20, 20);
+        velDraw::PutObject(R - 10, ScreenHeight - 10, white, 0, 0, 20, 20);
+      },
+      +[](int) { velDraw::PutTextLine(0, 300, "STAFF"); },  // text is not held to the playfield
+      +[](int white) {
+        velDraw::PutObjectOpaque(L + 100, 200, white, 0, 0, 20, 20);
+        velDraw::PutObject(L + 5, 5, white, 0, 0, 20, 20);
+      },
+  };
+  for (auto draw : frames) {
+    draw(white);
+    EXPECT_GT(Sum(), 0u);
+    velDraw::ClearScreen();
+    ASSERT_EQ(Sum(), 0u);
+    velDraw::PutObject(L + 50, 50, white, 0, 0, 20, 20);
+    EXPECT_EQ(Sum(), uint64_t{White} * 20 * 20);
+    velDraw::ClearScreen();
+    ASSERT_EQ(Sum(), 0u);
+  }
+}
+
+// A clear is finished wherever the next frame's pictures leave the old one
+// uncovered: beside them, under their transparent pixels, in rows they miss,
+// and before the buffer is captured or shown.
+TEST_F(DrawTest, AClearLeavesNothingOfTheLastFrameWhateverIsDrawnNext) {
+  dir.Write("IMAGE/CORNER.BMP", fixtures::SolidBmp(40, 40, White, 0));  // white, its first pixel black
+  const int corner = velDraw::LoadObject("IMAGE/CORNER.BMP", 1);
+  const int x = L + 10, y = 10;  // the last frame: a white square here, 20 x 20
+  struct Case {
+    const char* name;
+    void (*draw)(int slot, int x, int y);
+    uint32_t key;
+    // The one rectangle that shows white afterwards, less the picture's black first pixel.
+    int left, top, right, bottom;
+  };
+  const Case cases[] = {
+      {"keyed, across the old square's rows, over its upper half",
+       [](int slot, int x, int y) { velDraw::PutObject(x, y, slot, 0, 0, 30, 10); }, 0, 0, 0, 30, 10},
+      {"opaque, across the old square's rows, over its lower half",
+       [](int slot, int x, int y) { velDraw::PutObjectOpaque(x, y + 10, slot, 0, 0, 20, 15); }, 0, 0, 10, 20, 25},
+      {"keyed, over part of the old square's width",
+       [](int slot, int x, int y) { velDraw::PutObject(x + 5, y + 2, slot, 0, 0, 20, 20); }, 0, 5, 2, 25, 22},
+      {"keyed on white, across the old square's rows",
+       [](int slot, int x, int y) { velDraw::PutObject(x, y, slot, 0, 0, 20, 20); }, White, 0, 0, 0, 0},
+      {"elsewhere", [](int slot, int x, int y) { velDraw::PutObject(x + 100, y + 100, slot, 0, 0, 20, 20); }, 0, 100,
+       100, 120, 120},
+  };
+  for (const Case& c : cases) {
+    velDraw::Objects[corner].surface->colorKey = c.key;
+    velDraw::PutObject(x, y, white, 0, 0, 20, 20);
+    velDraw::ClearScreen();
+    c.draw(corner, x, y);
+    for (int py = 0; py < ScreenHeight; ++py)
+      for (int px = 0; px < ScreenWidth; ++px) {
+        const bool inside = px >= x + c.left && px < x + c.right && py >= y + c.top && py < y + c.bottom;
+        const bool first = px == x + c.left && py == y + c.top;
+        ASSERT_EQ(Px(px, py), inside && !first ? White : 0u) << c.name << " at " << px << "," << py;
+      }
+    velDraw::ClearScreen();
+  }
+  // Nothing drawn after the clear: the screen and a capture are black too.
+  velDraw::PutObject(x, y, white, 0, 0, 20, 20);
+  velDraw::Present();
+  velDraw::ClearScreen();
+  velDraw::Present();
+  EXPECT_EQ(run.ScreenPixel(x, y), 0u) << "shown";
+  velDraw::PutObject(x, y, white, 0, 0, 20, 20);
+  velDraw::ClearScreen();
+  velDraw::CaptureScreen(1, 0, 0, ScreenWidth, ScreenHeight);
+  EXPECT_EQ(velDraw::Objects[1].surface->At(x, y), 0u) << "captured";
+  // Text drawn over what the clear has still to blacken stays.
+  for (int px = x; px < x + 80; px += 20) velDraw::PutObject(px, y, white, 0, 0, 20, 20);
+  velDraw::ClearScreen();
+  velDraw::PutTextLine(x, y, "STAFF");
+  bool navy = false;
+  for (int py = y; py < y + 16; ++py)
+    for (int px = x; px < x + 80; ++px) navy |= Px(px, py) == 0x000080u;
+  EXPECT_TRUE(navy) << "text";
+}
+
 TEST_F(DrawTest, TextLineIsWhiteOnNavy) {
   velDraw::PutTextLine(L + 10, 100, "STAFF 標準");
   bool navy = false, white = false;
@@ -273,5 +359,15 @@ TEST_F(DrawTest, TextLineIsWhiteOnNavy) {
     }
   EXPECT_TRUE(navy);
   EXPECT_TRUE(white);
+}
+
+TEST_F(DrawTest, ShutdownClosesEveryFontTheTextOpened) {
+  velDraw::PutTextLine(L, 100, "A");
+  velDraw::BeginText(0, 20, 0, 0, 0, 0);
+  velDraw::PutText(L, 200, "B");
+  velDraw::EndText();
+  EXPECT_EQ(plat::OpenFontCount(), 2);
+  velSystem::Shutdown();
+  EXPECT_EQ(plat::OpenFontCount(), 0);
 }
 }  // namespace

@@ -164,4 +164,14 @@ TEST(MidiLength, RefusesMalformedSongs) {
   cut[21] = 8;  // the last event runs past its track
   EXPECT_FALSE(plat::MidiLengthMs(cut.data(), cut.size(), ms));
 }
+
+TEST(MidiLength, ASongLongerThanTheClockCountsLastsAsLongAsItCan) {
+  // One tick a quarter note, the slowest tempo, and the longest wait a file can write.
+  const uint8_t song[] = {'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,    0,    1,
+                          'M',  'T',  'r',  'k',  0,    0,    0,    14,   0x00, 0xFF, 0x51, 3,    0xFF, 0xFF,
+                          0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x2F, 0x00};
+  uint32_t ms = 0;
+  ASSERT_TRUE(plat::MidiLengthMs(song, sizeof song, ms));
+  EXPECT_EQ(ms, 0xFFFFFFFFu);
+}
 }  // namespace

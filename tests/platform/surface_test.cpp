@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "platform/surface.h"
 
 TEST(Surface, KeyedBlitSkipsOnlyPureBlack) {
@@ -29,3 +33,157 @@ TEST(Surface, FillClipsRectanglesLyingPartlyOrWhollyOutside) {
     for (int x = 0; x < 8; ++x) EXPECT_EQ(dst->pixels[y * 8 + x], (x >= 6 && y == 3) ? 5u : 0u) << x << "," << y;
   plat::DestroySurface(dst);
 }
+
+namespace {
+
+// Every pixel different, so a stray or missing write shows.
+void Pattern(plat::Surface* s, uint32_t seed) {
+  for (size_t i = 0; i < s->pixels.size(); ++i) s->pixels[i] = static_cast<uint32_t>(i * 2654435761u + seed) & 0xFFFFFF;
+}
+
+// The plain rules, one pixel at a time: fill clipped to the surface, and a copy
+// taken a row at a time from the top (through a copy of the source row, so a
+// surface may be copied onto itself) that skips key pixels when keyed.
+void PlainFill(plat::Surface* s, int x1, int y1, int x2, int y2, uint32_t pixel) {
+  for (int y = std::max(y1, 0); y < std::min(y2, s->height); ++y)
+    for (int x = std::max(x1, 0); x < std::min(x2, s->width); ++x) s->pixels[y * s->width + x] = pixel;
+}
+void PlainBlit(plat::Surface* dst, int dx, int dy, const plat::Surface* src, int sx1, int sy1, int sx2, int sy2,
+               bool keyed) {
+  for (int row = 0; row < sy2 - sy1; ++row) {
+    const std::vector<uint32_t> from(src->Row(sy1 + row) + sx1, src->Row(sy1 + row) + sx2);
+    for (int x = 0; x < sx2 - sx1; ++x)
+      if (!keyed || from[x] != src->colorKey) dst->pixels[(dy + row) * dst->width + dx + x] = from[x];
+  }
+}
+
+// Black and the other values of four equal bytes take the byte fill, the
+// rest the wide stores; every start, length and clip of a row is tried.
+TEST(Surface, FillMatchesThePlainLoopAtEveryAlignmentAndClip) {
+  const uint32_t values[] = {0, 0x01010101, 0xFFFFFFFF, 0xFFFFFF, 0x123456, 0xFF00};
+  for (int width : {1, 3, 4, 5, 8, 13, 33}) {
+    plat::Surface* got = plat::CreateSurface(width, 3);
+    plat::Surface* want = plat::CreateSurface(width, 3);
+    for (uint32_t value : values)
+      for (int x1 = -2; x1 <= width + 1; ++x1)
+        for (int x2 = x1 - 1; x2 <= width + 2; ++x2)
+          for (auto [y1, y2] : {std::pair{0, 3}, std::pair{1, 2}, std::pair{-1, 9}}) {
+            Pattern(got, x1 * 31 + x2);
+            want->pixels = got->pixels;
+            ASSERT_EQ(plat::Fill(got, x1, y1, x2, y2, value), plat::BlitResult::Ok);
+            PlainFill(want, x1, y1, x2, y2, value);
+            ASSERT_EQ(got->pixels, want->pixels)
+                << "width " << width << " value " << value << " x " << x1 << ".." << x2 << " y " << y1 << ".." << y2;
+          }
+    plat::DestroySurface(got);
+    plat::DestroySurface(want);
+  }
+}
+
+// Copies of whole rows go as one run; copies of part rows, onto a surface of
+// another width or within one surface go row by row: all give the plain result.
+TEST(Surface, BlitMatchesThePlainLoopForWholeAndPartRows) {
+  struct Case {
+    const char* name;
+    int srcW, dstW, dx, dy, sx1, sy1, sx2, sy2;
+    bool self;
+  };
+  const Case cases[] = {
+      {"whole rows", 9, 9, 0, 1, 0, 2, 9, 6, false},
+      {"whole rows, every row", 9, 9, 0, 0, 0, 0, 9, 7, false},
+      {"no rows", 9, 9, 0, 7, 0, 7, 9, 7, false},
+      {"source rows whole, destination wider", 9, 12, 2, 1, 0, 0, 9, 5, false},
+      {"destination rows whole, source wider", 12, 9, 0, 0, 3, 1, 12, 6, false},
+      {"part rows", 9, 9, 1, 2, 2, 0, 8, 5, false},
+      {"within one surface, one row down", 9, 9, 0, 1, 0, 0, 9, 6, true},
+      {"within one surface, one row up", 9, 9, 0, 0, 0, 1, 9, 7, true},
+  };
+  for (const Case& c : cases)
+    for (bool keyed : {false, true}) {
+      if (c.self && keyed) continue;  // a keyed copy onto itself is left undefined
+      plat::Surface* dst = plat::CreateSurface(c.dstW, 7);
+      plat::Surface* src = c.self ? dst : plat::CreateSurface(c.srcW, 7);
+      Pattern(src, 1);
+      for (size_t i = 0; i < src->pixels.size(); i += 3) src->pixels[i] = 0;  // key pixels here and there
+      if (!c.self) Pattern(dst, 2);
+      plat::Surface want = *dst;
+      PlainBlit(&want, c.dx, c.dy, c.self ? &want : src, c.sx1, c.sy1, c.sx2, c.sy2, keyed);
+      ASSERT_EQ(plat::Blit(dst, c.dx, c.dy, src, c.sx1, c.sy1, c.sx2, c.sy2, keyed), plat::BlitResult::Ok) << c.name;
+      EXPECT_EQ(dst->pixels, want.pixels) << c.name << (keyed ? ", keyed" : ", opaque");
+      if (!c.self) plat::DestroySurface(src);
+      plat::DestroySurface(dst);
+    }
+}
+
+// A picture as a 32-bit top-down BMP file.
+std::vector<uint8_t> Bmp32(int w, int h, const std::vector<uint32_t>& pixels) {
+  std::vector<uint8_t> v(54 + pixels.size() * 4);
+  const auto put = [&](size_t at, uint32_t x, int bytes) {
+    for (int i = 0; i < bytes; ++i) v[at + i] = static_cast<uint8_t>(x >> (8 * i));
+  };
+  v[0] = 'B', v[1] = 'M';
+  put(2, static_cast<uint32_t>(v.size()), 4), put(10, 54, 4), put(14, 40, 4);
+  put(18, w, 4), put(22, static_cast<uint32_t>(-h), 4), put(26, 1, 2), put(28, 32, 2);
+  for (size_t i = 0; i < pixels.size(); ++i) put(54 + 4 * i, pixels[i], 4);
+  return v;
+}
+
+// A 64 x 8 picture, black but for a few runs: one that keyed blits copy run by run.
+plat::Surface* SeeThroughPicture() {
+  constexpr int W = 64;
+  std::vector<uint32_t> px(W * 8, 0);
+  const struct {
+    int y, first, end;
+  } runs[] = {{0, 2, 6}, {2, 0, 3}, {2, 60, 64}, {3, 10, 40}, {5, 33, 34}, {7, 63, 64}};
+  for (const auto& r : runs)
+    for (int x = r.first; x < r.end; ++x) px[r.y * W + x] = 0x102030 + x;
+  const std::vector<uint8_t> file = Bmp32(W, 8, px);
+  return plat::DecodeBmp(file.data(), file.size());
+}
+
+// Every source rectangle of the picture, keyed onto a patterned surface.
+void ExpectKeyedBlitsMatchThePlainLoop(const plat::Surface* pic, const char* when) {
+  plat::Surface* dst = plat::CreateSurface(70, 9);
+  for (int sx1 = 0; sx1 <= pic->width; ++sx1)
+    for (int sx2 = sx1; sx2 <= pic->width; ++sx2)
+      for (auto [sy1, sy2] : {std::pair{0, 8}, std::pair{2, 4}}) {
+        Pattern(dst, sx1 + sx2);
+        plat::Surface want = *dst;
+        PlainBlit(&want, 3, 1, pic, sx1, sy1, sx2, sy2, true);
+        ASSERT_EQ(plat::Blit(dst, 3, 1, pic, sx1, sy1, sx2, sy2, true), plat::BlitResult::Ok);
+        ASSERT_EQ(dst->pixels, want.pixels) << when << ": source x " << sx1 << ".." << sx2 << " y " << sy1 << ".."
+                                            << sy2;
+      }
+  plat::DestroySurface(dst);
+}
+
+// A mostly see-through picture is copied run by run; whatever is written to
+// it after loading, and a colour key changed after loading, show in later blits.
+TEST(Surface, KeyedBlitsOfASeeThroughPictureMatchThePlainLoopAfterEveryChange) {
+  const struct {
+    const char* name;
+    void (*change)(plat::Surface*);
+  } changes[] = {
+      {"as loaded", [](plat::Surface*) {}},
+      {"after a fill", [](plat::Surface* pic) { plat::Fill(pic, 5, 1, 9, 2, 0x123456); }},
+      {"after a blit onto it",
+       [](plat::Surface* pic) {
+         plat::Surface* block = plat::CreateSurface(4, 4);
+         block->pixels.assign(16, 0x654321);
+         plat::Blit(pic, 50, 4, block, 0, 0, 4, 4, false);
+         plat::DestroySurface(block);
+       }},
+      {"after a restore", [](plat::Surface* pic) { plat::RestoreSurface(pic); }},
+      {"with another key", [](plat::Surface* pic) { pic->colorKey = 0x102030 + 33; }},
+  };
+  for (const auto& c : changes) {
+    plat::Surface* pic = SeeThroughPicture();
+    ASSERT_NE(pic, nullptr);
+    ASSERT_FALSE(pic->keyRuns.empty()) << "the picture is copied run by run";
+    c.change(pic);
+    ExpectKeyedBlitsMatchThePlainLoop(pic, c.name);
+    plat::DestroySurface(pic);
+  }
+}
+
+}  // namespace
