@@ -143,17 +143,21 @@ std::string Show(float v) {
   return text;
 }
 
-// Whether a record counts as live: armed, flying or exploding.
+// Whether a record counts as live: armed, flying or exploding; an enemy slot
+// as soon as anything in it differs from a fresh slot (a retired enemy keeps
+// its speeds and clock).
 template <class R>
 bool Live(const R& r) {
-  if constexpr (requires { r.destroyed; })
-    return r.active != 0 || r.destroyed != 0;
-  else if constexpr (requires { r.active; })
+  if constexpr (requires { r.destroyed; }) {
+    static const R fresh{};
+    return std::memcmp(&r, &fresh, sizeof r) != 0;
+  } else if constexpr (requires { r.active; }) {
     return r.active != 0;
-  else if constexpr (requires { r.armed; })
+  } else if constexpr (requires { r.armed; }) {
     return r.armed != 0;
-  else
+  } else {
     return false;  // counters and positions: in the part's digest only
+  }
 }
 
 // What a part is made of: named runs of records, each digested and shown alike.
@@ -182,6 +186,11 @@ class Visitor {
   virtual void OnRecords(const std::string& name, const void* data, size_t bytes, int count,
                          const std::function<bool(int)>& live, const std::function<std::string(int)>& show) = 0;
 };
+
+// A pool by the name its routines carry: Stage1AimedPool01 -> Stage1Aimed01.
+std::string RoutineName(std::string pool) {
+  return pool.erase(pool.find("Pool"), 4);
+}
 
 void VisitPart(int part, Visitor& v) {
   switch (part) {
@@ -246,14 +255,14 @@ void VisitPart(int part, Visitor& v) {
       v.Records("BossDamageFrame", BossDamageFrame);
       break;
     case PartPools:
-#define VELKOR_VISIT_POOL(name, type, count, modulus) v.Records(#name, name);
+#define VELKOR_VISIT_POOL(name, type, count, modulus) v.Records(RoutineName(#name), name);
       VELKOR_BULLET_POOLS(VELKOR_VISIT_POOL)
 #undef VELKOR_VISIT_POOL
-      v.Records("EnemyAimedPool01", EnemyAimedPool01);
-      v.Records("EnemyAimedPool02", EnemyAimedPool02);
-      v.Records("EnemyAimedPool03", EnemyAimedPool03);
-      v.Records("EnemyMissilePool", EnemyMissilePool);
-      v.Records("EnemyMissileFanPool", EnemyMissileFanPool);
+      v.Records("EnemyAimed01", EnemyAimedPool01);
+      v.Records("EnemyAimed02", EnemyAimedPool02);
+      v.Records("EnemyAimed03", EnemyAimedPool03);
+      v.Records("EnemyMissile", EnemyMissilePool);
+      v.Records("EnemyMissileFan", EnemyMissileFanPool);
       v.Value("Stage1RadialCounter01", Stage1RadialCounter01);
       v.Value("Stage1RadialCounter02", Stage1RadialCounter02);
       v.Value("Stage1RadialCounter03", Stage1RadialCounter03);
@@ -295,7 +304,7 @@ class Digester : public Visitor {
       if (live(k)) {
         Hasher one;
         one.Bytes(data, bytes);
-        sparse_->emplace_back(name, static_cast<uint32_t>(one.h ^ (one.h >> 32)));
+        sparse_->emplace_back(name, static_cast<uint32_t>((one.h ^ (one.h >> 32)) & 0xffffff));
         return;
       }
   }
@@ -431,7 +440,7 @@ std::string FormatSample(const Sample& s) {
   for (const auto* sparse : {&s.enemies, &s.pools}) {
     out << " |";
     for (const auto& [name, digest] : *sparse) {
-      std::snprintf(hex, sizeof hex, "%08x", digest);
+      std::snprintf(hex, sizeof hex, "%06x", digest);
       out << ' ' << name << ':' << hex;
     }
   }

@@ -37,8 +37,8 @@ struct Sample {
   int score = 0;
   int energy = 0;
   uint64_t digest[PartCount] = {};
-  // "A5", "B2", "C1" and pool names with the digest of their records, only
-  // where something is live.
+  // "A5", "B2", "C1" and pools by their routines' name ("Stage1Aimed01"),
+  // each with a 24-bit digest of its records, only where something is live.
   std::vector<std::pair<std::string, uint32_t>> enemies, pools;
 };
 
