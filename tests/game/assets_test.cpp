@@ -40,11 +40,11 @@ TEST_F(GameRun, KeysReadZeroDuringTheRevealWipe) {
   run->KeyDown('V');
   run->Frames(3);
   ASSERT_NE(WipeState.progress, 0);
-  EXPECT_EQ(KeyStates['V'], 0);
+  EXPECT_EQ(KeyStates[int{'V'}], 0);
   EXPECT_EQ(SequencerCounter[SeqTriple], 0);
   ASSERT_TRUE(WaitForWipeEnd());
   run->Frames(6);
-  EXPECT_EQ(KeyStates['V'], KeyHeld);
+  EXPECT_EQ(KeyStates[int{'V'}], KeyHeld);
   EXPECT_GT(SequencerCounter[SeqTriple], 0);
   run->KeyUp('V');
 }

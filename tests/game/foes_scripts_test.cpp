@@ -63,7 +63,7 @@ TEST_F(Scripts, AClockBetweenWindowsKeepsTheSpeeds) {
 TEST_F(Scripts, ProgramsMoveTheirWay) {
   FrameSeconds = 0.1f;
   EnemyARecord& e = EnemyAPool[0];
-  auto place = [&e](float vx, float vy) {
+  auto place = [&](float vx, float vy) {
     e = EnemyARecord{};
     e.active = 1;
     e.x = PlayfieldLeft + 100.0f;
