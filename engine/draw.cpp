@@ -30,17 +30,9 @@ int screenW = 0, screenH = 0;
 int vsync = 0;
 int loadColorKey = 0;
 bool restoredThisPresent = false;
-// What the back buffer holds from before the last clear: it was drawn inside
-// `drawn` since the clear before, and everything outside is 0. The last clear
-// is carried out as late as it can be: the columns of `clearing` in each row
-// whose flag is set are still to be blackened. A picture blitted over such a
-// row from one side of `clearing` to the other, opaque or keyed on black, is
-// just copied there, since nothing of the old row would show through it.
-// Whatever reads the back buffer, or draws over part of such a row, first
-// blackens what is left.
-ClipRectangle drawn, clearing;
-std::vector<uint8_t> rowsToClear;
-int rowsLeftToClear = 0;
+// Everything drawn into the back buffer since the last clear lies inside
+// `drawn`; outside it the buffer is black, so a clear blackens just that.
+ClipRectangle drawn;
 
 bool IsEmpty(const ClipRectangle& r) { return r.right <= r.left || r.bottom <= r.top; }
 
@@ -53,36 +45,6 @@ void MarkDrawn(const ClipRectangle& r) {
   drawn = {std::min(drawn.left, r.left), std::min(drawn.top, r.top), std::max(drawn.right, r.right),
            std::max(drawn.bottom, r.bottom)};
 }
-
-bool RowToClear(int y) { return y >= clearing.top && y < clearing.bottom && rowsToClear[y]; }
-
-// Calls f(from, to, toClear) for each stretch [from, to) of neighbouring rows
-// of [top, bottom) that are alike in being still to clear or not, once the
-// stretch is marked cleared: f blackens it or covers it.
-template <class F>
-void ForEachStretch(int top, int bottom, F f) {
-  for (int y = top; y < bottom;) {
-    const bool toClear = RowToClear(y);
-    int end = y + 1;
-    while (end < bottom && RowToClear(end) == toClear) ++end;
-    if (toClear) {
-      std::fill(rowsToClear.begin() + y, rowsToClear.begin() + end, 0);
-      rowsLeftToClear -= end - y;
-    }
-    f(y, end, toClear);
-    y = end;
-  }
-}
-
-// Blackens the rows of [top, bottom) still to be cleared.
-void ClearRows(int top, int bottom) {
-  if (rowsLeftToClear == 0) return;
-  ForEachStretch(std::max(top, clearing.top), std::min(bottom, clearing.bottom), [](int from, int to, bool toClear) {
-    if (toClear) plat::Fill(backBuffer, clearing.left, from, clearing.right, to, 0);
-  });
-}
-
-void FinishClear() { ClearRows(clearing.top, clearing.bottom); }
 
 // The font description lives from the screen's set-up to shutdown; the face
 // carries over from one text run to the next when none is named.
@@ -150,23 +112,11 @@ void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, boo
   if (b.sx1 < 0 || b.sy1 < 0 || b.sx2 > src->width || b.sy2 > src->height) return;
   if (b.x < 0 || b.y < 0 || b.x + (b.sx2 - b.sx1) > backBuffer->width || b.y + (b.sy2 - b.sy1) > backBuffer->height)
     return;
-  const int dx = static_cast<int>(b.x), dy = static_cast<int>(b.y), w = static_cast<int>(b.sx2 - b.sx1),
-            h = static_cast<int>(b.sy2 - b.sy1), top = static_cast<int>(b.sy1);
-  MarkDrawn({dx, dy, dx + w, dy + h});
-  const auto blit = [&](int from, int to, bool withKey) {  // destination rows [from, to)
-    return plat::Blit(backBuffer, dx, from, src, static_cast<int>(b.sx1), top + from - dy, static_cast<int>(b.sx2),
-                      top + to - dy, withKey);
-  };
-  if (rowsLeftToClear > 0 && dy < clearing.bottom && dy + h > clearing.top) {
-    const bool covers = dx <= clearing.left && dx + w >= clearing.right && (!keyed || src->colorKey == 0);
-    if (!covers || backBuffer->lost || src->lost) {
-      ClearRows(dy, dy + h);
-    } else {  // the rows still to be cleared take a plain copy
-      ForEachStretch(dy, dy + h, [&](int from, int to, bool toClear) { blit(from, to, keyed && !toClear); });
-      return;
-    }
-  }
-  if (blit(dy, dy + h, keyed) == plat::BlitResult::Lost) Restore();
+  const int dx = static_cast<int>(b.x), dy = static_cast<int>(b.y);
+  MarkDrawn({dx, dy, dx + static_cast<int>(b.sx2 - b.sx1), dy + static_cast<int>(b.sy2 - b.sy1)});
+  if (plat::Blit(backBuffer, dx, dy, src, static_cast<int>(b.sx1), static_cast<int>(b.sy1), static_cast<int>(b.sx2),
+                 static_cast<int>(b.sy2), keyed) == plat::BlitResult::Lost)
+    Restore();
 }
 
 void DrawWipe() {
@@ -188,10 +138,7 @@ void DrawWipe() {
 
 bool Ready() { return backBuffer != nullptr; }
 plat::Surface* ReadPicture(const char* name) { return LoadPicture(name); }
-const plat::Surface* BackBuffer() {
-  if (backBuffer) FinishClear();
-  return backBuffer;
-}
+const plat::Surface* BackBuffer() { return backBuffer; }
 
 int Screen(int width, int height, int) {
   backBuffer = nullptr;
@@ -221,9 +168,6 @@ int Screen(int width, int height, int) {
   }
   backBuffer = back;
   drawn = {};
-  clearing = {};
-  rowsToClear.assign(height, 0);
-  rowsLeftToClear = 0;
   for (int i = FirstPictureSlot; i < ObjectCount; ++i) ClearSlot(Objects[i]);
   PresentSrcRect = {0, 0, width, height};
   PresentDestRect = {ClientOriginX, ClientOriginY, ClientOriginX + width, ClientOriginY + height};
@@ -289,28 +233,20 @@ void PutObjectOpaque(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2)
 
 void ClearScreen() {
   if (!backBuffer) return;
-  if (backBuffer->lost) {  // as the fill would have found it
+  if (plat::Fill(backBuffer, drawn.left, drawn.top, drawn.right, drawn.bottom, 0) == plat::BlitResult::Lost)
     Restore();
-    return;
-  }
-  FinishClear();
-  clearing = drawn;
-  drawn = {};
-  if (IsEmpty(clearing)) return;
-  std::fill(rowsToClear.begin() + clearing.top, rowsToClear.begin() + clearing.bottom, 1);
-  rowsLeftToClear = clearing.bottom - clearing.top;
+  else
+    drawn = {};
 }
 
 void CaptureScreen(int slot, int left, int top, int right, int bottom) {
   if (!backBuffer || slot < 0 || slot >= ObjectCount || !Objects[slot].surface) return;
-  FinishClear();
   if (plat::Blit(Objects[slot].surface, 0, 0, backBuffer, left, top, right, bottom, false) == plat::BlitResult::Lost)
     Restore();
 }
 
 void Present() {
   if (!backBuffer) return;
-  FinishClear();
   if (WipeState.progress != 0) DrawWipe();
   const ClipRectangle& s = PresentSrcRect;
   if (plat::PresentToWindow(backBuffer, s.left, s.top, s.right, s.bottom, vsync != 0) == plat::BlitResult::Lost)
@@ -353,7 +289,6 @@ void SetTextColor(uint32_t textColor, uint32_t backColor, int transparent) {
 
 void PutText(int x, int y, const char* text) {
   if (!textBegun || !backBuffer || !text) return;
-  FinishClear();
   MarkDrawn({0, 0, backBuffer->width, backBuffer->height});
   plat::DrawText(backBuffer, x, y, text, font);
 }
