@@ -4,7 +4,6 @@
 // learn which rows its recorded games reach; counting never changes play.
 #pragma once
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace coverage {

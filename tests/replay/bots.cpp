@@ -1,6 +1,5 @@
 #include "tests/replay/bots.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -9,7 +8,6 @@
 #include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
-#include "foes/window_script.h"
 #include "game/player.h"
 #include "game/stage.h"
 #include "platform/keys.h"
@@ -234,17 +232,18 @@ class Bot {
         {{5, 6, 11, 12}, 40, {150, 95}, 2},  // programs 5 and 6
         {{7, 8, 13, 14}, 80, {210, 155}, 2},  // programs 7 and 8
     };
-    for (size_t p = 0; p < std::size(Programs); ++p)
-      for (int slot : Programs[p].slots) {
+    for (size_t p = 0; p < std::size(Programs); ++p) {
+      const Late& late = Programs[p];
+      if (nextLate_[p] >= late.count) continue;
+      for (int slot : late.slots) {
         const EnemyARecord& e = EnemyAPool[slot];
-        const float seconds = (Programs[p].targets[std::min(nextLate_[p], Programs[p].count - 1)] - e.phaseTimer) /
-                              Programs[p].rate;
-        if (SkipsAWindow(s, StageClock + seconds * StageRates[s])) continue;
-        if (e.active && !e.destroyed && e.phaseTimer >= 10 && e.phaseTimer < 80 &&
-            JumpInto(Programs[p].targets.data(), Programs[p].count, nextLate_[p], e.phaseTimer, d_.Frame(), 30,
-                     Programs[p].rate))
+        if (!e.active || e.destroyed || e.phaseTimer < 10 || e.phaseTimer >= 80) continue;
+        const float seconds = (late.targets[nextLate_[p]] - e.phaseTimer) / late.rate;
+        if (!SkipsAWindow(s, StageClock + seconds * StageRates[s]) &&
+            JumpInto(late.targets.data(), late.count, nextLate_[p], e.phaseTimer, d_.Frame(), 30, late.rate))
           return;
       }
+    }
   }
 
   // Whether a jump of the stage clock to `to` would skip what a game must
