@@ -38,11 +38,11 @@ struct Point {
   float x, y;
 };
 
-// Input through the session, one change at a time, so the replay holds only
+// Input through the playthrough, one change at a time, so the replay holds only
 // what changed.
 class Driver {
  public:
-  explicit Driver(Session& s) : s_(s) {}
+  explicit Driver(Playthrough& s) : s_(s) {}
 
   void Hold(int vk, bool down) {
     if (held_[vk] == down) return;
@@ -102,7 +102,7 @@ class Driver {
   }
 
  private:
-  Session& s_;
+  Playthrough& s_;
   bool held_[plat::KeyCount] = {};
   std::vector<int> release_;
   int mouseX_ = -1, mouseY_ = -1;
@@ -462,8 +462,8 @@ class RushGames : Bot {
 }  // namespace
 
 bool RecordGame(const std::string& name, Replay& out) {
-  Session session(StartCalendar);
-  Driver driver(session);
+  Playthrough playthrough(StartCalendar);
+  Driver driver(playthrough);
   bool played = false;
   if (name == "full")
     played = FullGame(driver).Play();
@@ -473,7 +473,7 @@ bool RecordGame(const std::string& name, Replay& out) {
     played = RushGames(driver).Play();
   else
     return false;
-  out = session.Recorded();
+  out = playthrough.Recorded();
   return played;
 }
 

@@ -1,5 +1,5 @@
 // The players that record the checked-in games: each reads the world every
-// frame and decides the input of the next, through a Session, so that the
+// frame and decides the input of the next, through a Playthrough, so that the
 // replay file it leaves plays the same game back on its own.
 #pragma once
 #include <string>

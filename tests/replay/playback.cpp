@@ -19,7 +19,7 @@ bool PlayTraced(const Replay& r, const std::function<bool(const std::string&)>& 
   coverage::On = true;
   const auto start = std::chrono::steady_clock::now();
   int scene = -1;
-  const bool whole = Play(r, [&](Session& s) {
+  const bool whole = Play(r, [&](Playthrough& s) {
     if (times) times->byScene[CurrentScene].push_back(s.LastStepSeconds());
     const bool sample = s.Frame() % SampleEvery == 0 || CurrentScene != scene;
     scene = CurrentScene;

@@ -103,7 +103,7 @@ std::string Format(const Replay& r) {
   return out.str();
 }
 
-Session::Session(int64_t calendar) {
+Playthrough::Playthrough(int64_t calendar) {
   run_ = std::make_unique<harness::Run>(false);
   plat::SetVirtualCalendar(calendar);
   recorded_.layout = BuildLayout();
@@ -111,9 +111,9 @@ Session::Session(int64_t calendar) {
   run_->Start();
 }
 
-Session::~Session() = default;
+Playthrough::~Playthrough() = default;
 
-void Session::Apply(const Event& in) {
+void Playthrough::Apply(const Event& in) {
   Event e = in;
   e.frame = frame_ + 1;
   recorded_.events.push_back(e);
@@ -126,7 +126,7 @@ void Session::Apply(const Event& in) {
   }
 }
 
-bool Session::Step() {
+bool Playthrough::Step() {
   const uint64_t micros = longMicros_ ? longMicros_ : harness::Run::FrameMicros;
   longMicros_ = 0;
   const auto start = std::chrono::steady_clock::now();
@@ -137,13 +137,13 @@ bool Session::Step() {
   return running;
 }
 
-bool Play(const Replay& r, const std::function<bool(Session&)>& each) {
-  Session session(r.calendar);
+bool Play(const Replay& r, const std::function<bool(Playthrough&)>& each) {
+  Playthrough playthrough(r.calendar);
   size_t next = 0;
-  while (session.Frame() < r.frames) {
-    while (next < r.events.size() && r.events[next].frame <= session.Frame() + 1) session.Apply(r.events[next++]);
-    if (!session.Step()) return false;
-    if (!each(session)) break;
+  while (playthrough.Frame() < r.frames) {
+    while (next < r.events.size() && r.events[next].frame <= playthrough.Frame() + 1) playthrough.Apply(r.events[next++]);
+    if (!playthrough.Step()) return false;
+    if (!each(playthrough)) break;
   }
   return true;
 }

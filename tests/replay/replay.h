@@ -44,10 +44,10 @@ const char* BuildLayout();  // "wide" or "narrow": the layout this program was b
 // One run of the real program under a replay: events are applied before the
 // frame they name, then the frame runs. A recorder appends its own events
 // through the same calls, so the file it writes plays back the same game.
-class Session {
+class Playthrough {
  public:
-  explicit Session(int64_t calendar);
-  ~Session();
+  explicit Playthrough(int64_t calendar);
+  ~Playthrough();
   // Applies `e` now (its frame is the next one to run) and records it.
   void Apply(const Event& e);
   // Runs the next frame; false once the program has ended.
@@ -67,8 +67,8 @@ class Session {
 };
 
 // Plays a replay from start-up to its end; `each` sees every frame after it
-// ran (with the session, to read the world) and returns false to stop there.
+// ran (with the playthrough, to read the world) and returns false to stop there.
 // Returns false if the program ended before the replay did.
-bool Play(const Replay& r, const std::function<bool(Session&)>& each);
+bool Play(const Replay& r, const std::function<bool(Playthrough&)>& each);
 
 }  // namespace replay
