@@ -4,6 +4,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "bullets/bullets.h"
@@ -166,8 +167,8 @@ class Visitor {
   virtual ~Visitor() = default;
   template <class R>
   void Records(const std::string& name, const R* records, int count) {
-    Run(name, records, sizeof(R) * count, count, [records](int k) { return Live(records[k]); },
-        [records](int k) { return Show(records[k]); });
+    OnRecords(name, records, sizeof(R) * count, count, [records](int k) { return Live(records[k]); },
+              [records](int k) { return Show(records[k]); });
   }
   template <class R, int N>
   void Records(const std::string& name, const R (&records)[N]) {
@@ -179,10 +180,6 @@ class Visitor {
   }
 
  protected:
-  template <class LiveFn, class ShowFn>
-  void Run(const std::string& name, const void* data, size_t bytes, int count, LiveFn live, ShowFn show) {
-    OnRecords(name, data, bytes, count, [&](int k) { return live(k); }, [&](int k) { return show(k); });
-  }
   virtual void OnRecords(const std::string& name, const void* data, size_t bytes, int count,
                          const std::function<bool(int)>& live, const std::function<std::string(int)>& show) = 0;
 };
@@ -316,7 +313,7 @@ class Digester : public Visitor {
 // The records of a part: those of the named runs, or the live ones.
 class Describer : public Visitor {
  public:
-  Describer(std::ostream& out, const std::map<std::string, bool>& only) : out_(out), only_(only) {}
+  Describer(std::ostream& out, const std::set<std::string>& only) : out_(out), only_(only) {}
 
  protected:
   void OnRecords(const std::string& name, const void*, size_t, int count, const std::function<bool(int)>& live,
@@ -336,7 +333,7 @@ class Describer : public Visitor {
 
  private:
   std::ostream& out_;
-  const std::map<std::string, bool>& only_;
+  const std::set<std::string>& only_;
 };
 
 uint64_t PixelDigest() {
@@ -482,10 +479,10 @@ std::string DescribeDifference(const std::string& expected, const std::string& a
     const char* key = PartNames[part];
     if (!e.fields.count(key) || !a.fields.count(key) || e.fields.at(key) == a.fields.at(key)) continue;
     if (part == PartPixels) continue;
-    // The runs the sparse digests name, whole; else every live record.
-    std::map<std::string, bool> only;
+    // The live records of the runs the sparse digests name; else every live record.
+    std::set<std::string> only;
     for (const std::string& name : sparse)
-      if (BelongsTo(name, key)) only[name] = true;
+      if (BelongsTo(name, key)) only.insert(name);
     out << "  " << key << (only.empty() ? ", live records now:\n" : ", the differing runs now:\n");
     Describer d(out, only);
     VisitPart(part, d);
