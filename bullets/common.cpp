@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "engine/velSystem.h"
-#include "game/assets.h"
-#include "game/player.h"
+#include "world/pictures.h"
+#include "world/ship.h"
 
 ShipProbe::ShipProbe() : armed_(PlayerAlive != 0) {}
 

@@ -5,7 +5,7 @@
 #include "bullets/families.h"
 #include "engine/random.h"
 #include "foes/foes.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

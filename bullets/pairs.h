@@ -2,7 +2,7 @@
 // side of a centre, falling without sideways drift unless the row adds it.
 #pragma once
 #include "bullets/families.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 // The first two bosses' pair schedules name ticks 150 and 160 for pairs 8 and
 // 9, which a counter wrapping at 150 never reaches: those records stay idle.

@@ -4,7 +4,7 @@
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
 #include "foes/foes.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "bullets/families.h"
 #include "bullets/pairs.h"
 #include "foes/foes.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

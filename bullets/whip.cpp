@@ -7,7 +7,7 @@
 #include "bullets/families.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

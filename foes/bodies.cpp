@@ -1,6 +1,6 @@
 // Drawing an enemy body by picture kind, engine flames first.
 #include "foes/enemy_parts.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

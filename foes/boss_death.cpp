@@ -4,9 +4,8 @@
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
 #include "foes/boss_rules.h"
-#include "game/assets.h"
-#include "game/resets.h"
-#include "game/scenes.h"
+#include "foes/stage_door.h"
+#include "world/pictures.h"
 
 namespace {
 
@@ -28,9 +27,7 @@ void UpdateBossDeath(int b) {
   if (rules.stopsMusic && boss.deathClock > MusicStopAfter && boss.deathClock < MusicStopBefore)
     velSound::StopMidi();
   if (boss.deathClock > DeathEnd) {
-    ResetStageState();
-    ResetWorld();
-    ChangeScene(rules.nextScene, rules.wipeSteps);
+    FinishStage(rules.nextScene, rules.wipeSteps);
   }
 }
 

@@ -3,7 +3,7 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/boss_rules.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "engine/layout.h"
 #include "engine/random.h"
 #include "foes/enemy_parts.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

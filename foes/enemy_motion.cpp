@@ -6,7 +6,7 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/enemy_parts.h"
-#include "game/player.h"
+#include "world/ship.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "foes/enemy_parts.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 const ExplosionRule EnemyAExplosion = {3, true, true};
 const ExplosionRule GunshipExplosion = {5, false, false};

@@ -2,8 +2,8 @@
 // main-shot record, shaken each frame as they drift down past the boss.
 #include "engine/random.h"
 #include "foes/foes.h"
-#include "game/assets.h"
-#include "game/weapons.h"
+#include "world/pictures.h"
+#include "world/ship.h"
 
 namespace {
 

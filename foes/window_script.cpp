@@ -6,7 +6,7 @@
 #include "engine/coverage.h"
 #include "engine/layout.h"
 #include "engine/velSystem.h"
-#include "game/assets.h"
+#include "world/pictures.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "engine/layout.h"
 #include "engine/velDraw.h"
 #include "engine/velSystem.h"
-#include "game/assets.h"
 #include "game/stage.h"
+#include "world/pictures.h"
 
 BackgroundTile BackgroundTiles[LayerCount][TilesPerLayer];
 OverlayRecord ScrollingOverlay;

@@ -3,10 +3,10 @@
 
 #include "engine/layout.h"
 #include "foes/foes.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game/scoring.h"
 #include "game/weapons.h"
+#include "world/pictures.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "world/pictures.h"
 
 int Score;
 int HighScore;

@@ -6,7 +6,6 @@
 #include "engine/velDraw.h"
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
-#include "game/assets.h"
 #include "game/backgrounds.h"
 #include "game/hud.h"
 #include "game/player.h"
@@ -15,6 +14,7 @@
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "world/pictures.h"
 
 int RankingTable[RankingRows];
 

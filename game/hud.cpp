@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "engine/layout.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game/scoring.h"
+#include "world/pictures.h"
 
 void DrawDigits(int value, const char* format, int x, int y, int advance, int slot, int sx, int sy,
                 int glyphWidth, int glyphHeight) {

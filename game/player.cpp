@@ -8,15 +8,13 @@
 #include "engine/layout.h"
 #include "engine/random.h"
 #include "engine/velSystem.h"
-#include "game/assets.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "world/pictures.h"
 
-float PlayerX, PlayerY;
 PlayerVelocityState PlayerVelocity;
 int ShipType;
 ControlFlags ControlMode;
-int PlayerAlive = 1;
 int RespawnFlag;
 int RespawnCounter;
 int NoLossOption;

@@ -1,6 +1,7 @@
 // The player's ship: position, control, options, power-up, loss and grace.
 #pragma once
 #include "platform/keys.h"
+#include "world/ship.h"
 
 struct PlayerVelocityState {
   float vx = 0;
@@ -50,11 +51,9 @@ constexpr int PlayerExplosionCount = 80;  // five rings of sixteen
 constexpr int GraceFrames = 249;
 constexpr int LossSteps = 50;
 
-extern float PlayerX, PlayerY;
 extern PlayerVelocityState PlayerVelocity;
 extern int ShipType;
 extern ControlFlags ControlMode;
-extern int PlayerAlive;
 extern int RespawnFlag;
 extern int RespawnCounter;
 extern int NoLossOption;

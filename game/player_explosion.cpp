@@ -5,8 +5,8 @@
 #include "engine/layout.h"
 #include "engine/random.h"
 #include "engine/velSystem.h"
-#include "game/assets.h"
 #include "game/player.h"
+#include "world/pictures.h"
 
 PlayerExplosionRecord PlayerExplosion[PlayerExplosionCount];
 

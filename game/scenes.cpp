@@ -1,5 +1,6 @@
-// The scene machine: wiped scene changes, the keys that act in every scene,
-// the title and the ship select with its demonstration.
+// The scene machine: the game's set-up, wiped scene changes (a stage's end
+// among them), the keys that act in every scene, the title and the ship
+// select with its demonstration.
 #include "game/scenes.h"
 
 #include "engine/game_doors.h"
@@ -7,14 +8,16 @@
 #include "engine/velDraw.h"
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
-#include "game/assets.h"
+#include "foes/stage_door.h"
 #include "game/backgrounds.h"
+#include "game/load_order.h"
 #include "game/player.h"
 #include "game/resets.h"
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/weapons.h"
 #include "platform/clock.h"
+#include "world/pictures.h"
 
 int Difficulty;
 int DemoCounter;
@@ -92,6 +95,25 @@ void ChangeScene(int next, int steps) {
   WipeState.progress = steps;
   PreviousScene = 0;
   CurrentScene = next;
+}
+
+// The game's set-up: screen, clip, every picture and sound in its fixed
+// order, the high score, a new game's state and the title.
+void LoadAssets() {
+  velDraw::Screen(ScreenWidth, ScreenHeight, 3);
+  velDraw::SetClip(PlayfieldLeft, 0, PlayfieldLeft + PlayfieldWidth, ScreenHeight);
+  LoadPicturesAndSounds();
+  HighScore = 500;
+  ResetGame();
+  CurrentScene = SceneTitle;
+  PreviousScene = 0;
+}
+
+// A boss's death sequence ends its stage here.
+void FinishStage(int next, int steps) {
+  ResetStageState();
+  ResetWorld();
+  ChangeScene(next, steps);
 }
 
 void RunTitle() {

@@ -1,9 +1,9 @@
 // Drawing of the player's shots and of the muzzle flashes of the volley just fired.
 #include "engine/layout.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game/scenes.h"
 #include "game/weapons.h"
+#include "world/pictures.h"
 
 namespace {
 

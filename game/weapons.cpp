@@ -4,10 +4,9 @@
 #include <climits>
 
 #include "engine/layout.h"
-#include "game/assets.h"
 #include "game/player.h"
+#include "world/pictures.h"
 
-MainShotRecord MainShotPool[MainShotCount];
 PlayerShotRecord TripleShotPool[TripleShotCount];
 PlayerShotRecord WideShotPool[WideShotCount];
 PlayerShotRecord FiveWayShotPool[FiveWayShotCount];

@@ -1,18 +1,12 @@
 // The player's weapons: shot pools, fire sequencers, spawners, bombs and beam.
 #pragma once
+#include "world/ship.h"
 
 struct PlayerShotRecord {
   int x = -500;
   int y = 500;
   int drift = 0;  // sideways pixels per frame
   int step = 0;   // pixels per frame
-  int active = 0;
-};
-
-struct MainShotRecord {
-  int x = -500;
-  int y = 500;
-  float phase = 0;  // curve clock, 20 per second
   int active = 0;
 };
 
@@ -30,13 +24,11 @@ struct BeamPartRecord {
   int active = 0;
 };
 
-constexpr int MainShotCount = 200, MainShotGroup = 50;
 constexpr int TripleShotCount = 78, WideShotCount = 78, FiveWayShotCount = 156, ShotGroup = 26;
 constexpr int OptionShotCount = 100, OptionShotGroup = 50;
 constexpr int BombCount = 40;
 constexpr int BeamPartCount = 32;
 
-extern MainShotRecord MainShotPool[MainShotCount];
 extern PlayerShotRecord TripleShotPool[TripleShotCount];
 extern PlayerShotRecord WideShotPool[WideShotCount];
 extern PlayerShotRecord FiveWayShotPool[FiveWayShotCount];

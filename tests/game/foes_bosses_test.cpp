@@ -8,11 +8,11 @@
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game/scenes.h"
 #include "game/stage.h"
 #include "tests/game/game_fixture.h"
+#include "world/pictures.h"
 
 namespace {
 

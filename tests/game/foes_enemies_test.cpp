@@ -6,11 +6,11 @@
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game/scoring.h"
 #include "game/weapons.h"
 #include "tests/game/game_fixture.h"
+#include "world/pictures.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include "engine/layout.h"
 #include "engine/velDraw.h"
 #include "engine/velSystem.h"
-#include "game/assets.h"
 #include "game/player.h"
 #include "game/resets.h"
 #include "game/scenes.h"
@@ -16,6 +15,7 @@
 #include "platform/keys.h"
 #include "platform/surface.h"
 #include "tests/harness/harness.h"
+#include "world/pictures.h"
 
 namespace gametest {
 

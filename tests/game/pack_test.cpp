@@ -6,12 +6,12 @@
 #include "assets/catalog.h"
 #include "engine/velDraw.h"
 #include "engine/velSound.h"
-#include "game/assets.h"
 #include "platform/msgbox.h"
 #include "platform/music.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "tests/harness/harness.h"
+#include "world/pictures.h"
 
 namespace {
 

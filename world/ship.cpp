@@ -1,0 +1,5 @@
+#include "world/ship.h"
+
+float PlayerX, PlayerY;
+int PlayerAlive = 1;
+MainShotRecord MainShotPool[MainShotCount];
