@@ -2,29 +2,18 @@
 // colour per frame or column.
 #include "bullets/bullet_routines.h"
 #include "bullets/bullets.h"
-#include "tests/game/game_fixture.h"
+#include "tests/game/bullets_fixture.h"
 
 namespace {
 
-using gametest::GameRun;
 using gametest::PlantPicture;
 
 uint32_t Colour(int i) {
   return plat::Rgb(0x20 + i, 0x90, 0x40);
 }
 
-class BulletDraw : public GameRun {
+class BulletDraw : public bullettest::BulletsOnScreen {
  protected:
-  void SetUp() override {
-    GameRun::SetUp();
-    ResetBulletPools();
-    ResetEnemyShotPools();
-  }
-  void TearDown() override {
-    ResetBulletPools();
-    ResetEnemyShotPools();
-    GameRun::TearDown();
-  }
   // Paints `count` cells of w x h side by side, cell i in Colour(first + i).
   static void Paint(int& slot, int count, int w, int h, int first = 0) {
     ASSERT_GE(slot, velDraw::FirstPictureSlot) << "picture not loaded";

@@ -11,6 +11,7 @@
 #include "engine/velSystem.h"
 #include "foes/foes.h"
 #include "game/player.h"
+#include "tests/game/game_fixture.h"
 
 namespace bullettest {
 
@@ -50,6 +51,21 @@ class Bullets : public ::testing::Test {
   static void ShipAtOffset(float x, float y, float ex, float ey) {
     PlayerX = x - ex;
     PlayerY = y - ey;
+  }
+};
+
+// The same clean pools in a running game, for the drawers.
+class BulletsOnScreen : public gametest::GameRun {
+ protected:
+  void SetUp() override {
+    GameRun::SetUp();
+    ResetBulletPools();
+    ResetEnemyShotPools();
+  }
+  void TearDown() override {
+    ResetBulletPools();
+    ResetEnemyShotPools();
+    GameRun::TearDown();
   }
 };
 

@@ -10,7 +10,7 @@
 #include "bullets/bullet_routines.h"
 #include "bullets/bullets.h"
 #include "engine/velDraw.h"
-#include "tests/game/game_fixture.h"
+#include "tests/game/bullets_fixture.h"
 
 namespace {
 
@@ -71,18 +71,8 @@ std::string PoolOf(const std::string& routine) {
   return routine.substr(0, digits) + "Pool" + routine.substr(digits);
 }
 
-class BulletsVisible : public gametest::GameRun {
+class BulletsVisible : public bullettest::BulletsOnScreen {
  protected:
-  void SetUp() override {
-    GameRun::SetUp();
-    ResetBulletPools();
-    ResetEnemyShotPools();
-  }
-  void TearDown() override {
-    ResetBulletPools();
-    ResetEnemyShotPools();
-    GameRun::TearDown();
-  }
   static int CellX(int cell) { return PlayfieldLeft + 10 + Cell * (cell % Columns); }
   static int CellY(int cell) { return 20 + Cell * (cell / Columns); }
   // Lit pixels in the window a picture of up to 40 x 40 covers from (x, y),

@@ -46,7 +46,7 @@ void PrintTiming(const replay::FrameTimes& times) {
 int Usage() {
   std::fprintf(stderr,
                "usage: velkor-replay play FILE [--trace OUT] [--rows OUT] [--timing]\n"
-               "       velkor-replay record GAME OUT   (GAME: full or lost)\n"
+               "       velkor-replay record GAME OUT   (GAME: full, lost or rush)\n"
                "       velkor-replay rows              (every counted row)\n");
   return 2;
 }
