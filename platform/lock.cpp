@@ -40,8 +40,9 @@ bool AcquireInstanceLock(const std::string& name) {
     return true;
   }
   close(fd);
-  // Someone holds it: ask them to come forward.
-  fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  // Someone holds it: ask them to come forward, without waiting: a holder
+  // that is busy or stuck, with its queue of requests full, is left alone.
+  fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd >= 0) {
     if (connect(fd, reinterpret_cast<sockaddr*>(&addr), len) == 0) {
       const char msg[] = "raise";
