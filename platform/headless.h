@@ -7,6 +7,11 @@ namespace plat {
 
 void SetHeadless(bool on);
 bool Headless();
+// A headless run may still open the sound device, on whatever audio driver
+// SDL is given (dummy, disk), so that tests run the whole sound path: chosen
+// before the sound is opened, by a test or by VELKOR_HEADLESS_SOUND=1.
+void SetHeadlessSound(bool on);
+bool HeadlessSound();
 
 // Scripted input for a headless run: queues the messages a real window
 // would send, and updates the key state as they are taken from the queue.

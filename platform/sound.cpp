@@ -45,7 +45,7 @@ bool OpenAudio() {
   if (deviceMissing) return false;
   open = true;
   device = false;
-  if (Headless()) return true;
+  if (Headless() && !HeadlessSound()) return true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return true;
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

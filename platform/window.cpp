@@ -18,183 +18,10 @@
 #include "platform/keys.h"
 #include "platform/lock.h"
 #include "platform/music.h"
+#include "platform/window_state.h"
 
 namespace plat {
 namespace {
-
-struct WindowState {
-  bool headless = false;
-  bool headlessChosen = false;
-  bool exists = false;
-  bool sdlVideo = false;
-  WindowDesc desc;
-  SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;
-  SDL_Texture* texture = nullptr;
-  Surface* screen = nullptr;
-  bool screenLost = false;
-  bool vsync = false;
-  int vblankWaits = 0;
-  std::deque<Message> queue;
-  std::array<bool, KeyCount> keys{};
-  bool cursorShown = true;
-  int headlessCursorX = 0, headlessCursorY = 0;
-  bool mouseHeld[2] = {false, false};
-  // A run started from the command line may take scripted keys from
-  // VELKOR_KEYS, "ms:key,ms:key...": each key is pressed that many ms after
-  // the first frame, however long the pictures took to load before it (the
-  // executables' own tests use it). The first frame is the first message pump.
-  std::deque<std::pair<uint32_t, int>> script;
-  bool scriptStarted = false;
-  uint32_t scriptStartMs = 0;
-  std::string failure;  // why the window could not be made
-  Surface icon;
-};
-
-WindowState& W() {
-  static WindowState w;
-  return w;
-}
-
-int MapKey(SDL_Keycode k) {
-  if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
-  if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
-  if (k >= SDLK_F1 && k <= SDLK_F12) return KeyF1 + (k - SDLK_F1);
-  switch (k) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: return KeyReturn;
-    case SDLK_ESCAPE: return KeyEscape;
-    case SDLK_SPACE: return KeySpace;
-    case SDLK_BACKSPACE: return KeyBack;
-    case SDLK_TAB: return KeyTab;
-    case SDLK_LEFT: return KeyLeft;
-    case SDLK_RIGHT: return KeyRight;
-    case SDLK_UP: return KeyUp;
-    case SDLK_DOWN: return KeyDown;
-    case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return KeyShift;
-    case SDLK_LCTRL:
-    case SDLK_RCTRL: return KeyControl;
-    case SDLK_LALT:
-    case SDLK_RALT: return KeyAlt;
-    case SDLK_PAUSE: return KeyPause;
-    case SDLK_PAGEUP: return KeyPageUp;
-    case SDLK_PAGEDOWN: return KeyPageDown;
-    case SDLK_HOME: return KeyHome;
-    case SDLK_END: return KeyEnd;
-    case SDLK_INSERT: return KeyInsert;
-    case SDLK_DELETE: return KeyDelete;
-    default: return 0;
-  }
-}
-
-void ClampToClient(int& x, int& y) {
-  x = std::clamp(x, 0, W().desc.clientWidth - 1);
-  y = std::clamp(y, 0, W().desc.clientHeight - 1);
-}
-
-void ReleaseHeldButtons() {
-  static const uint32_t ups[2] = {MsgLButtonUp, MsgRButtonUp};
-  for (int b = 0; b < 2; ++b)
-    if (W().mouseHeld[b]) {
-      W().mouseHeld[b] = false;
-      PostMessage(ups[b]);
-    }
-}
-
-void QueueMouseButton(int button, bool down, bool doubleClick) {
-  if (button < 0 || button > 1) return;
-  static const uint32_t downs[2] = {MsgLButtonDown, MsgRButtonDown};
-  static const uint32_t dbls[2] = {MsgLButtonDblClk, MsgRButtonDblClk};
-  static const uint32_t ups[2] = {MsgLButtonUp, MsgRButtonUp};
-  W().mouseHeld[button] = down;
-  PostMessage(down ? (doubleClick ? dbls[button] : downs[button]) : ups[button]);
-}
-
-void QueueKey(int key, bool down, bool alt) {
-  if (key <= 0 || key >= KeyCount) return;
-  if (down)
-    PostMessage((alt || key == KeyF10 || key == KeyAlt) ? MsgSysKeyDown : MsgKeyDown, key);
-  else
-    PostMessage(MsgKeyUp, key);
-}
-
-void TranslateSdlEvent(const SDL_Event& e) {
-  switch (e.type) {
-    case SDL_QUIT: PostMessage(MsgClose); break;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-      QueueKey(MapKey(e.key.keysym.sym), e.type == SDL_KEYDOWN, (e.key.keysym.mod & KMOD_ALT) != 0);
-      break;
-    case SDL_MOUSEMOTION: {
-      PostMessage(MsgSetCursor);
-      int x = e.motion.x, y = e.motion.y;
-      ClampToClient(x, y);
-      PostMessage(MsgMouseMove, 0, PackPoint(x, y));
-      break;
-    }
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-      const int b = e.button.button == SDL_BUTTON_LEFT ? 0 : e.button.button == SDL_BUTTON_RIGHT ? 1 : -1;
-      QueueMouseButton(b, e.type == SDL_MOUSEBUTTONDOWN, e.button.clicks == 2);
-      break;
-    }
-    case SDL_WINDOWEVENT:
-      switch (e.window.event) {
-        case SDL_WINDOWEVENT_FOCUS_GAINED: PostMessage(MsgActivateApp, 1); break;
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-          ReleaseHeldButtons();
-          PostMessage(MsgActivateApp, 0);
-          break;
-        case SDL_WINDOWEVENT_MOVED: PostMessage(MsgMove, 0, PackPoint(e.window.data1, e.window.data2)); break;
-        case SDL_WINDOWEVENT_CLOSE: PostMessage(MsgClose); break;
-        case SDL_WINDOWEVENT_EXPOSED:
-        case SDL_WINDOWEVENT_ENTER: PostMessage(MsgSetCursor); break;
-        default: break;
-      }
-      break;
-    default: break;
-  }
-}
-
-void LoadKeyScript() {
-  const char* env = std::getenv("VELKOR_KEYS");
-  if (!env) return;
-  std::string spec(env);
-  size_t i = 0;
-  while (i < spec.size()) {
-    size_t end = spec.find(',', i);
-    if (end == std::string::npos) end = spec.size();
-    const std::string item = spec.substr(i, end - i);
-    const size_t colon = item.find(':');
-    if (colon != std::string::npos)
-      W().script.emplace_back(static_cast<uint32_t>(std::strtoul(item.c_str(), nullptr, 10)),
-                              std::atoi(item.c_str() + colon + 1));
-    i = end + 1;
-  }
-}
-
-// Each scripted key is held for 100 ms, long enough for the game to see it.
-void RunKeyScript() {
-  WindowState& w = W();
-  constexpr uint32_t HoldMs = 100;
-  if (!w.scriptStarted) {
-    w.scriptStarted = true;
-    w.scriptStartMs = Milliseconds();
-  }
-  while (!w.script.empty() && Milliseconds() - w.scriptStartMs >= w.script.front().first) {
-    const uint32_t at = w.script.front().first;
-    const int key = w.script.front().second;
-    w.script.pop_front();
-    if (key > 0) {
-      QueueKey(key, true, false);
-      auto later = std::find_if(w.script.begin(), w.script.end(), [&](const auto& e) { return e.first > at + HoldMs; });
-      w.script.insert(later, {at + HoldMs, -key});
-    } else {
-      QueueKey(-key, false, false);
-    }
-  }
-}
 
 void PumpEvents() {
   RunKeyScript();
@@ -246,25 +73,15 @@ bool Fail(const std::string& why) {
   return false;
 }
 bool FailSdl(const std::string& what) { return Fail(what + ": " + SDL_GetError()); }
-
+const char* const NoDisplay = "no X or Wayland display found (VELKOR_HEADLESS=1 runs without a picture)";
 }  // namespace
 
+WindowState& W() {
+  static WindowState w;
+  return w;
+}
+
 SDL_Window* GameSdlWindow() { return W().window; }
-
-void SetHeadless(bool on) {
-  W().headless = on;
-  W().headlessChosen = true;
-}
-
-bool Headless() {
-  if (!W().headlessChosen) {
-    const char* env = std::getenv("VELKOR_HEADLESS");
-    W().headless = env && *env && *env != '0';
-    W().headlessChosen = true;
-
-  }
-  return W().headless;
-}
 
 bool CreateGameWindow(const WindowDesc& desc) {
   WindowState& w = W();
@@ -274,12 +91,13 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.failure.clear();
   if (!Headless()) {
     if (!w.sdlVideo) {
-      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return FailSdl("no display to show the game on");
-      const std::string driver = SDL_GetCurrentVideoDriver();
-      if (ShowsNothing(driver)) {
+      const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+      if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return named && *named ? FailSdl(std::string("the video driver named in SDL_VIDEODRIVER cannot start"))
+                               : Fail(NoDisplay);
+      if (ShowsNothing(SDL_GetCurrentVideoDriver())) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return Fail("no display to show the game on: the " + driver +
-                    " video driver shows nothing (VELKOR_HEADLESS=1 runs without a picture)");
+        return Fail(NoDisplay);
       }
       w.sdlVideo = true;
     }
@@ -445,24 +263,6 @@ void EnableTextInput(bool on) {
 
 void BlockScreenSaver() {
   if (W().sdlVideo) SDL_DisableScreenSaver();
-}
-
-// Headless input.
-void InjectKeyDown(int key, bool) { QueueKey(key, true, false); }
-void InjectKeyUp(int key) { QueueKey(key, false, false); }
-void InjectMouseMove(int x, int y) {
-  ClampToClient(x, y);
-  PostMessage(MsgMouseMove, 0, PackPoint(x, y));
-}
-void InjectMouseButton(int button, bool down, bool doubleClick) { QueueMouseButton(button, down, doubleClick); }
-void InjectActivate(bool active) {
-  if (!active) ReleaseHeldButtons();
-  PostMessage(MsgActivateApp, active ? 1 : 0);
-}
-void InjectClose() { PostMessage(MsgClose); }
-void SetHeadlessCursor(int x, int y) {
-  W().headlessCursorX = x;
-  W().headlessCursorY = y;
 }
 
 // The screen.
