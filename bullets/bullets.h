@@ -2,8 +2,8 @@
 // array, the counters kept beside the pools, and their resets.
 #pragma once
 
-constexpr float BulletParkX = -500.0f;
-constexpr float BulletParkY = 2550.0f;
+#include "world/parking.h"
+
 // Three degrees below the +x axis: the heading an idle record waits with.
 constexpr float IdleAngle = -0.05235988f;
 
@@ -17,8 +17,8 @@ struct StepBulletRecord24 {
 struct VelBulletRecord32 {
   int frame = 0;
   int tick = 0;
-  float x = BulletParkX;
-  float y = BulletParkY;
+  float x = ParkedX;
+  float y = ParkedY;
   float vx = 0;
   float vy = 0;
   int active = 0;
@@ -30,8 +30,8 @@ struct VelBulletRecord32 {
 struct AngleBulletRecord {
   int frame = 0;
   int tick = 0;
-  float x = BulletParkX;
-  float y = BulletParkY;
+  float x = ParkedX;
+  float y = ParkedY;
   float angle = IdleAngle;
   float speed = 0;
   int active = 0;
@@ -41,8 +41,8 @@ using AngleBulletRecord64 = AngleBulletRecord;
 
 struct AngleBulletRecord60 {
   int frame = 0;
-  float x = BulletParkX;
-  float y = BulletParkY;
+  float x = ParkedX;
+  float y = ParkedY;
   float angle = IdleAngle;
   float speed = 0;
   float rampTimer = 0;  // ramp pools' slide clock; the missiles' spare float
@@ -51,8 +51,8 @@ struct AngleBulletRecord60 {
 
 struct WhipBulletRecord64 {
   int frame = 0;
-  float x = BulletParkX;
-  float y = BulletParkY;
+  float x = ParkedX;
+  float y = ParkedY;
   float driftX = 0;
   float driftY = 0;
   float angle = IdleAngle;
@@ -62,7 +62,8 @@ struct WhipBulletRecord64 {
 };
 
 // Every pool that the world reset parks: name, record type, records, the
-// modulus of the random start frame (0: no frame word), and the idle angle.
+// modulus of the random start frame (0: no frame word). An idle record waits
+// parked with the record type's own idle heading.
 #define VELKOR_BULLET_POOLS(X)                       \
   X(Stage1BurstPool02, AngleBulletRecord60, 5, 10)   \
   X(Stage1BurstPool03, AngleBulletRecord60, 5, 10)   \

@@ -70,8 +70,8 @@ int CountArmed(const Record* pool, int count) {
 template <class Record>
 void ParkRecord(Record& r) {
   r.active = 0;
-  r.x = BulletParkX;
-  r.y = BulletParkY;
+  r.x = ParkedX;
+  r.y = ParkedY;
 }
 
 // The group timer: every record's tick runs 1, 2, ..., wrap - 1, 0 together;

@@ -11,7 +11,7 @@ constexpr Step Tip(float dx, float dy) {
   return {Op::MoveTip, dx, dy};
 }
 
-constexpr std::array<Window, 4> Arrival = {{
+constexpr std::array<ScriptWindow, 4> Arrival = {{
     {0, 30, Anchor, true},
     {31, 75, {Op::Move, 0, 130}},
     {75, 90, Anchor},
@@ -19,7 +19,7 @@ constexpr std::array<Window, 4> Arrival = {{
 }};
 
 // The right arm mirrors the left, with its deep and shallow swings swapped.
-constexpr auto LeftWindows = JoinWindows(Arrival, std::array<Window, 9>{{
+constexpr auto LeftWindows = JoinWindows(Arrival, std::array<ScriptWindow, 9>{{
                                                       {110, 120, Tip(-10, 0)},
                                                       {120, 130, Tip(10, 0)},
                                                       {130, 140, Tip(-10, 5)},
@@ -30,7 +30,7 @@ constexpr auto LeftWindows = JoinWindows(Arrival, std::array<Window, 9>{{
                                                       {180, 190, Tip(-10, 8)},
                                                       {190, 200, Tip(10, -8)},
                                                   }});
-constexpr auto RightWindows = JoinWindows(Arrival, std::array<Window, 9>{{
+constexpr auto RightWindows = JoinWindows(Arrival, std::array<ScriptWindow, 9>{{
                                                        {110, 120, Tip(10, 0)},
                                                        {120, 130, Tip(-10, 0)},
                                                        {130, 140, Tip(10, 5)},

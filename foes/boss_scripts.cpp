@@ -13,14 +13,14 @@ constexpr Step Move(float dx, float dy) {
 }
 
 // Bob down and up, then home.
-constexpr std::array<Window, 3> Bob = {{
+constexpr std::array<ScriptWindow, 3> Bob = {{
     {91, 115, Move(0, 60)},
     {116, 140, Move(0, -60)},
     {141, 162, Home},
 }};
 
 // Sideways, then diagonal figure of eight.
-constexpr std::array<Window, 7> ShortSway = {{
+constexpr std::array<ScriptWindow, 7> ShortSway = {{
     {162, 171, Move(80, 0)},
     {172, 190, Move(-80, 0)},
     {191, 200, Move(80, 0)},
@@ -31,7 +31,7 @@ constexpr std::array<Window, 7> ShortSway = {{
 }};
 
 // The faster second half of the figure.
-constexpr std::array<Window, 8> LongSway = {{
+constexpr std::array<ScriptWindow, 8> LongSway = {{
     {240, 250, Home},
     {250, 260, Move(150, 0)},
     {261, 280, Move(-150, 0)},
@@ -42,21 +42,21 @@ constexpr std::array<Window, 8> LongSway = {{
     {321, 330, Move(200, -100)},
 }};
 
-constexpr auto MidBossWindows = JoinWindows(std::array<Window, 3>{{
+constexpr auto MidBossWindows = JoinWindows(std::array<ScriptWindow, 3>{{
                                                 {0, 30, {Op::Enter}, true},
                                                 {31, 75, Move(0, 110)},
                                                 {75, 90, Home},
                                             }},
                                             Bob, ShortSway, LongSway);
 
-constexpr auto Stage3Windows = JoinWindows(std::array<Window, 3>{{
+constexpr auto Stage3Windows = JoinWindows(std::array<ScriptWindow, 3>{{
                                                {0, 30, {Op::Place, -480}, true},
                                                {31, 75, Move(0, 104)},
                                                {75, 90, Home},
                                            }},
                                            Bob, ShortSway, LongSway);
 
-constexpr auto Stage1Windows = JoinWindows(std::array<Window, 5>{{
+constexpr auto Stage1Windows = JoinWindows(std::array<ScriptWindow, 5>{{
                                                {0, 20, {Op::SlideStart, -60, 400}},
                                                {21, 59, {Op::SlideUp, -60}, true},
                                                {60, 90, {Op::Place, -360}, true},
@@ -66,7 +66,7 @@ constexpr auto Stage1Windows = JoinWindows(std::array<Window, 5>{{
                                            ShortSway);
 
 // The second boss only sways sideways once it has come down.
-constexpr std::array<Window, 17> Stage2Windows = {{
+constexpr std::array<ScriptWindow, 17> Stage2Windows = {{
     {0, 13, {Op::SlideStart, -70, 500}},
     {14, 59, {Op::SlideUp, -70}, true},
     {60, 90, {Op::Place, -400}, true},
@@ -86,14 +86,14 @@ constexpr std::array<Window, 17> Stage2Windows = {{
     {311, 330, Move(100, 0)},
 }};
 
-constexpr std::array<Window, 3> CarrierWindows = {{
+constexpr std::array<ScriptWindow, 3> CarrierWindows = {{
     {0, 30, {Op::Enter}, true},
     {31, 75, Move(0, 130)},
     {75, 90, Home},
 }};
 
 // Straight down, then the turning loop along the heading.
-constexpr std::array<Window, 2> GunshipWindows = {{
+constexpr std::array<ScriptWindow, 2> GunshipWindows = {{
     {0, 30, {Op::Descend}},
     {30, 200, {Op::Turn}},
 }};

@@ -7,14 +7,14 @@
 namespace {
 
 // Program 2: weave right for two seconds, left for two.
-constexpr std::array<Window, 2> WeaveWindows = {{
+constexpr std::array<ScriptWindow, 2> WeaveWindows = {{
     {0, 20, {Op::Drift, 1}},
     {20, 40, {Op::Drift, -1}},
 }};
 constexpr WindowScript Weave = {WeaveWindows, 10, 41, 0};
 
 // Programs 3 and 4: a sideways speed that builds up while falling.
-constexpr std::array<Window, 9> SwerveWindows = {{
+constexpr std::array<ScriptWindow, 9> SwerveWindows = {{
     {0, 20, {Op::SpeedX, 10}},
     {21, 40, {Op::SpeedX, 15}},
     {41, 60, {Op::SpeedX, 20}},
@@ -28,7 +28,7 @@ constexpr std::array<Window, 9> SwerveWindows = {{
 constexpr WindowScript Swerve = {SwerveWindows, 10, 381, 0};
 
 // Programs 5 and 6: dive, bank away, then cruise sideways.
-constexpr std::array<Window, 10> BankWindows = {{
+constexpr std::array<ScriptWindow, 10> BankWindows = {{
     {0, 10, {Op::Speed, 0, 220}},
     {11, 20, {Op::Speed, 40, 220}},
     {21, 30, {Op::Speed, 110, 220}},
@@ -43,7 +43,7 @@ constexpr std::array<Window, 10> BankWindows = {{
 constexpr WindowScript Bank = {BankWindows, 40, 201, 0};
 
 // Programs 7 and 8: dive, swing round and climb away.
-constexpr std::array<Window, 16> HookWindows = {{
+constexpr std::array<ScriptWindow, 16> HookWindows = {{
     {0, 10, {Op::Speed, 0, 320}},
     {11, 20, {Op::Speed, 40, 280}},
     {21, 30, {Op::Speed, 110, 260}},

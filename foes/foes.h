@@ -3,9 +3,7 @@
 // enemy routines.
 #pragma once
 
-// Where an idle enemy-side record waits, well outside the playfield.
-constexpr float ParkedX = -500.0f;
-constexpr float ParkedY = 2550.0f;
+#include "world/parking.h"
 
 // What every exploding enemy carries first: its explosion and flame
 // animation, the explosion layout drawn at spawn, and its position.

@@ -82,7 +82,7 @@ void Apply(const Step& step, const WindowScript& script, ScriptBody& body) {
 }  // namespace
 
 void ApplyWindows(const WindowScript& script, float clock, ScriptBody& body) {
-  for (const Window& w : script.windows)
+  for (const ScriptWindow& w : script.windows)
     if (w.Holds(clock)) {
       coverage::Hit(&w);
       Apply(w.step, script, body);

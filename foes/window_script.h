@@ -1,5 +1,6 @@
 // Clock-window scripts: every movement program, boss script and arm sway is
-// a table of closed windows on a clock. Each frame the clock advances, every
+// a table of windows on a clock, closed at the top and closed or open at the
+// bottom (`above`). Each frame the clock advances, every
 // window that holds it applies in table order (windows sharing a bound both
 // apply at that value), then the loop rule may send the clock back. A clock
 // that falls between two windows changes nothing that frame.
@@ -9,6 +10,7 @@
 #include <span>
 
 #include "foes/foes.h"
+#include "world/clock_window.h"
 
 enum class Op : unsigned char {
   Speed,       // vx = a, vy = b
@@ -32,17 +34,17 @@ struct Step {
   float b = 0;
 };
 
-struct Window {
+struct ScriptWindow {
   float low;
   float high;
   Step step;
   bool above = false;  // the low bound is strict
 
-  bool Holds(float t) const { return (above ? t > low : t >= low) && t <= high; }
+  bool Holds(float t) const { return InWindow(t, low, above ? Edge::Open : Edge::Closed, high, Edge::Closed); }
 };
 
 struct WindowScript {
-  std::span<const Window> windows;
+  std::span<const ScriptWindow> windows;
   float rate;       // clock units per second
   float loopFrom;   // a clock at or above this...
   float loopTo;     // ...goes back to this, after the windows
@@ -79,11 +81,11 @@ void RunWindowScript(const WindowScript& script, float& clock, ScriptBody& body)
 
 // Joins window tables at compile time, so scripts can share their sway.
 template <std::size_t N, std::size_t... M>
-constexpr auto JoinWindows(const std::array<Window, N>& first, const std::array<Window, M>&... rest) {
-  std::array<Window, (N + ... + M)> all{};
+constexpr auto JoinWindows(const std::array<ScriptWindow, N>& first, const std::array<ScriptWindow, M>&... rest) {
+  std::array<ScriptWindow, (N + ... + M)> all{};
   std::size_t at = 0;
   auto append = [&](const auto& part) {
-    for (const Window& w : part) all[at++] = w;
+    for (const ScriptWindow& w : part) all[at++] = w;
   };
   append(first);
   (append(rest), ...);

@@ -6,6 +6,7 @@
 #include "engine/velDraw.h"
 #include "engine/velSystem.h"
 #include "game/stage.h"
+#include "world/parking.h"
 #include "world/pictures.h"
 
 BackgroundTile BackgroundTiles[LayerCount][TilesPerLayer];
@@ -143,7 +144,7 @@ void UpdateScrollingOverlay() {
   if (StageClock >= 140 && StageClock <= 1000) o.y += 150 * FrameSeconds;
   if (o.y > 650) {
     o.x = -100;
-    o.y = 2550;
+    o.y = ParkedY;
   }
 }
 

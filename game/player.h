@@ -1,6 +1,7 @@
 // The player's ship: position, control, options, power-up, loss and grace.
 #pragma once
 #include "platform/keys.h"
+#include "world/parking.h"
 #include "world/ship.h"
 
 struct PlayerVelocityState {
@@ -15,22 +16,22 @@ struct ControlFlags {
 };
 
 struct PowerUpRecord {
-  float x = -500;
-  float y = 2550;
+  float x = ParkedX;
+  float y = ParkedY;
   float speed = 0;
   int active = 0;
   int collected = 0;
 };
 
 struct OptionPod {
-  float x = -500;
-  float y = 2550;
+  float x = ParkedX;
+  float y = ParkedY;
   float angle = 0;
 };
 
 struct PlayerExplosionRecord {
-  float x = -500;
-  float y = 2550;
+  float x = ParkedX;
+  float y = ParkedY;
   float dx = 0;
   float dy = 0;
   float startX = 0;

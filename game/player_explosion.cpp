@@ -59,8 +59,8 @@ void MovePlayerExplosion() {
     r.y += std::sin(r.angle) * r.speed * FrameSeconds;
     if (r.x > ScreenWidth || r.x < -60 || r.y > 600 || r.y < -60) {
       r.armed = 0;
-      r.x = -500;
-      r.y = 2550;
+      r.x = ParkedX;
+      r.y = ParkedY;
     }
   }
 }

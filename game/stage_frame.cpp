@@ -23,9 +23,8 @@ int Stage3AttackCounter;
 
 namespace {
 
-struct ClockWindow {
-  float low, high;  // inclusive
-};
+// A power-up may appear during 50 units of the stage clock, both ends included.
+constexpr ClockWindow PowerUpWindow(float low) { return Within(low, low + 50, SpawnPowerUp); }
 
 struct StageRules {
   const StageSchedule* schedule;
@@ -33,7 +32,7 @@ struct StageRules {
   bool entryCode;  // Stage1 clears pause and continue on entry and starts the music
   void (*layers[4])();
   bool powerUpFirst;  // before the boss (Stage2, Stage3) or after the waves (Stage1)
-  ClockWindow powerUps[5];
+  ClockWindow powerUps[5];  // unused rows have no call
   float bossAfter, bossBefore;  // the boss section, exclusive
   int boss;
   float attackBandTop;  // the counter runs while 0 < hit points < this
@@ -55,7 +54,7 @@ const StageRules Stages[3] = {
      .entryCode = true,
      .layers = {ScrollBack8, ScrollBack3, ScrollBack1, UpdateScrollingOverlay},
      .powerUpFirst = false,
-     .powerUps = {{500, 550}, {800, 850}, {950, 1000}},
+     .powerUps = {PowerUpWindow(500), PowerUpWindow(800), PowerUpWindow(950)},
      .bossAfter = 1460,
      .bossBefore = 10100,
      .boss = Stage1BossIndex,
@@ -75,7 +74,7 @@ const StageRules Stages[3] = {
      .entryCode = false,
      .layers = {ScrollBack8, ScrollBack4, ScrollBack2},
      .powerUpFirst = true,
-     .powerUps = {{300, 350}, {500, 550}, {800, 850}, {1000, 1050}},
+     .powerUps = {PowerUpWindow(300), PowerUpWindow(500), PowerUpWindow(800), PowerUpWindow(1000)},
      .bossAfter = 2200,
      .bossBefore = 11100,
      .boss = Stage2BossIndex,
@@ -95,7 +94,7 @@ const StageRules Stages[3] = {
      .entryCode = false,
      .layers = {ScrollBack5, ScrollBack1, ScrollBack3},
      .powerUpFirst = true,
-     .powerUps = {{100, 150}, {300, 350}, {500, 550}, {800, 850}, {1000, 1050}},
+     .powerUps = {PowerUpWindow(100), PowerUpWindow(300), PowerUpWindow(500), PowerUpWindow(800), PowerUpWindow(1000)},
      .bossAfter = 2650,
      .bossBefore = 11100,
      .boss = Stage3BossIndex,
@@ -122,7 +121,7 @@ void RunPowerUp(const StageRules& rules) {
   UpdatePowerUp();
   MovePowerUp();
   for (const ClockWindow& w : rules.powerUps)
-    if (w.high > 0 && StageClock >= w.low && StageClock <= w.high) SpawnPowerUp();
+    if (w.run && Holds(w, StageClock)) w.run();
 }
 
 void ContinueCheck() {

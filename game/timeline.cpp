@@ -3,9 +3,7 @@
 #include "engine/coverage.h"
 
 bool Holds(const ClockWindow& w, float clock) {
-  const bool above = w.lowEdge == Edge::Open ? clock > w.low : clock >= w.low;
-  const bool below = w.highEdge == Edge::Open ? clock < w.high : clock <= w.high;
-  return above && below;
+  return InWindow(clock, w.low, w.lowEdge, w.high, w.highEdge);
 }
 
 void RunClockWindows(std::span<const ClockWindow> table, float clock) {

@@ -3,11 +3,11 @@
 #pragma once
 #include <span>
 
+#include "world/clock_window.h"
+
 using TimelineCall = void (*)();
 
-// Clock windows are open (<) or closed (<=) at each end, as the schedule says.
-enum class Edge : unsigned char { Open, Closed };
-
+// Clock windows are open or closed at each end, as the schedule says.
 struct ClockWindow {
   float low;
   Edge lowEdge;

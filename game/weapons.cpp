@@ -213,7 +213,7 @@ void ResetWeapons() {
   for (PlayerShotRecord& shot : FiveWayShotPool) ParkShot(shot);
   for (PlayerShotRecord& shot : OptionShotPool) {
     ParkShot(shot);
-    shot.y = 2550;
+    shot.y = static_cast<int>(ParkedY);
   }
   for (BombRecord& bomb : BombPool) bomb = BombRecord{};
   for (BeamPartRecord& part : BeamPartPool) part = BeamPartRecord{};

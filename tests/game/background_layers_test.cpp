@@ -1,4 +1,4 @@
-// Scene flow, backgrounds and score panel: cases the other suites leave open.
+// The background layers: the plain ones scroll at one speed whatever the clock.
 #include <gtest/gtest.h>
 
 #include "game/backgrounds.h"

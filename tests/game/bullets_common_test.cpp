@@ -79,7 +79,7 @@ TEST_F(Common, WorldResetParksEveryPoolWithFramesOutOfStep) {
   ResetBulletPools();
   EXPECT_TRUE(AllBulletPoolsIdle());
   EXPECT_EQ(Stage1BurstPool02[3].x, -500);
-  EXPECT_EQ(Stage1BurstPool02[3].y, 2550);
+  EXPECT_EQ(Stage1BurstPool02[3].y, ParkedY);
   EXPECT_EQ(Stage2RingPool01[70].tick, 0);
   EXPECT_EQ(Stage3CurvePool04[7].x, -500);
   EXPECT_EQ(Stage3CurvePool04[7].y, 500);

@@ -90,7 +90,7 @@ TEST_F(Fan, SideDriftPoolsSlantAndRetireOnlyBelowTheScreen) {
   EXPECT_EQ(Stage3FanPool05[2].active, 1);
   MoveStage3Fan05();
   EXPECT_EQ(Stage3FanPool05[2].active, 0);
-  EXPECT_EQ(Stage3FanPool05[2].y, 2550);
+  EXPECT_EQ(Stage3FanPool05[2].y, ParkedY);
 }
 
 using Pairs = Bullets;

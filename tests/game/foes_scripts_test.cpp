@@ -22,7 +22,7 @@ class Scripts : public ::testing::Test {
 };
 
 TEST_F(Scripts, WindowsSharingABoundBothApplyInTableOrder) {
-  constexpr Window windows[] = {
+  constexpr ScriptWindow windows[] = {
       {0, 10, {Op::Move, 0, 100}}, {10, 20, {Op::Home}}, {20, 30, {Op::Move, 0, 100}}};
   const WindowScript script = {windows, 10, 1000, 0, 5, 7};
   float x = 0, y = 0;

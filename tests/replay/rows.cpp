@@ -23,7 +23,7 @@ std::string Bounds(const ClockWindow& w) {
 std::string Bounds(const CounterWindow& w) {
   return std::to_string(w.low) + " <= c <= " + std::to_string(w.high);
 }
-std::string Bounds(const Window& w) {
+std::string Bounds(const ScriptWindow& w) {
   return Number(w.low) + (w.above ? " < " : " <= ") + "t <= " + Number(w.high);
 }
 
