@@ -9,9 +9,9 @@ status=0
 run_dir=$(mktemp -d)  # a runtime folder with no display server in it
 trap 'rm -rf "$run_dir"' EXIT
 
-refused() {  # what, then env arguments
-  local what=$1 err code try
-  shift
+refused() {  # what, the words the message must hold, then env arguments
+  local what=$1 words=$2 err code try
+  shift 2
   # A copy of the game running elsewhere on this machine makes this one a
   # second copy, which leaves quietly with 0: try again a few times.
   for try in 1 2 3 4 5; do
@@ -23,15 +23,15 @@ refused() {  # what, then env arguments
   echo "$what: exit $code"
   echo "$err"
   if [ "$code" -eq 0 ] || [ "$code" -eq 124 ] || [ "$(grep -c . <<<"$err")" -ne 1 ] ||
-     ! grep -q '^VELKOR: ' <<<"$err"; then
+     ! grep -q "^VELKOR: .*$words" <<<"$err"; then
     status=1
   fi
 }
 
-refused "unknown video driver" SDL_VIDEODRIVER=bogus
+refused "unknown video driver" "SDL_VIDEODRIVER" SDL_VIDEODRIVER=bogus
 # A console with a graphics card could show the game through KMS/DRM.
 if ! compgen -G '/dev/dri/card*' >/dev/null; then
-  refused "no display" -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER
+  refused "no display" "no X or Wayland display found" -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER
 fi
 SDL_VIDEODRIVER=dummy VELKOR_KEYS=300:27 timeout 10 "$exe" >/dev/null
 code=$?
