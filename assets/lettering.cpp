@@ -43,9 +43,14 @@ void SpaceFill(Image& im, uint32_t seed) {
           Mix(Hex(0x060818), Hex(0x1A1240), Smooth(0.5f, 0.85f, Fbm(x / 50.0f, y / 50.0f, 0, 0, seed, 4))),
           1);
   Rng rng(seed);
-  for (int i = 0; i < 150; ++i)
-    Light(im, rng.Range(0, im.w), rng.Range(0, im.h), 1 + 2.5f * std::pow(rng.Unit(), 5), Hex(0xD0E0FF),
-          0.8f);
+  for (int i = 0; i < 150; ++i) {
+    // One draw at a time, size first: the order of a call's arguments is the
+    // compiler's to choose, and every build must paint the same stars.
+    const float r = 1 + 2.5f * std::pow(rng.Unit(), 5);
+    const float y = rng.Range(0, im.h);
+    const float x = rng.Range(0, im.w);
+    Light(im, x, y, r, Hex(0xD0E0FF), 0.8f);
+  }
 }
 
 // The ship as it flies, level: the frame at x 180 of the ship strip.

@@ -18,10 +18,11 @@ bool Inside(const Surface* s, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
 // The keyed copy is the hottest loop of the game: sixteen pixels at a time
 // where the processor has AVX-512 (whose masked stores write only the pixels
 // that show, without reading the destination), eight with AVX2, four with
-// SSE2, one at a time otherwise.
-void KeyedRowScalar(uint32_t* __restrict d, const uint32_t* __restrict s, int n, uint32_t key) {
+// SSE2, one at a time otherwise. Each is one path, with the fill beside it.
+void KeyedRowPlain(uint32_t* __restrict d, const uint32_t* __restrict s, int n, uint32_t key) {
   for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
 }
+void FillRowPlain(uint32_t* d, size_t n, uint32_t pixel) { std::fill_n(d, n, pixel); }
 
 #if defined(__x86_64__) || defined(__i386__)
 __attribute__((target("avx2"))) void KeyedRowAvx2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
@@ -33,7 +34,7 @@ __attribute__((target("avx2"))) void KeyedRowAvx2(uint32_t* d, const uint32_t* s
     const __m256i keep = _mm256_cmpeq_epi32(sp, k);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_blendv_epi8(sp, dp, keep));
   }
-  KeyedRowScalar(d + i, s + i, n - i, key);
+  KeyedRowPlain(d + i, s + i, n - i, key);
 }
 
 __attribute__((target("avx512f"))) void KeyedRowAvx512(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
@@ -50,7 +51,7 @@ __attribute__((target("avx512f"))) void KeyedRowAvx512(uint32_t* d, const uint32
   }
 }
 
-void KeyedRowSse2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
+__attribute__((target("sse2"))) void KeyedRowSse2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
   const __m128i k = _mm_set1_epi32(static_cast<int>(key));
   int i = 0;
   for (; i + 4 <= n; i += 4) {
@@ -59,31 +60,66 @@ void KeyedRowSse2(uint32_t* d, const uint32_t* s, int n, uint32_t key) {
     const __m128i keep = _mm_cmpeq_epi32(sp, k);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), _mm_or_si128(_mm_and_si128(keep, dp), _mm_andnot_si128(keep, sp)));
   }
-  KeyedRowScalar(d + i, s + i, n - i, key);
+  KeyedRowPlain(d + i, s + i, n - i, key);
 }
 
-using KeyedRowFn = void (*)(uint32_t*, const uint32_t*, int, uint32_t);
-const KeyedRowFn KeyedRow = __builtin_cpu_supports("avx512f") ? KeyedRowAvx512
-                            : __builtin_cpu_supports("avx2")  ? KeyedRowAvx2
-                                                              : KeyedRowSse2;
-#else
-constexpr auto KeyedRow = KeyedRowScalar;
+// Four pixels to a store; the wider paths fill this way too, as a fill of
+// another colour than black is rare and short.
+__attribute__((target("sse2"))) void FillRowSse2(uint32_t* d, size_t n, uint32_t pixel) {
+  const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
+  for (; n >= 4; n -= 4, d += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(d), v);
+  std::fill_n(d, n, pixel);
+}
 #endif
+
+struct RowPath {
+  BlitPath path;
+  bool (*runs)();
+  void (*keyed)(uint32_t*, const uint32_t*, int, uint32_t);
+  void (*fill)(uint32_t*, size_t, uint32_t);
+};
+
+// Fastest first.
+const RowPath Paths[] = {
+#if defined(__x86_64__) || defined(__i386__)
+    {BlitPath::Avx512, [] { return __builtin_cpu_supports("avx512f") != 0; }, KeyedRowAvx512,
+     FillRowSse2},
+    {BlitPath::Avx2, [] { return __builtin_cpu_supports("avx2") != 0; }, KeyedRowAvx2, FillRowSse2},
+    {BlitPath::Sse2, [] { return __builtin_cpu_supports("sse2") != 0; }, KeyedRowSse2, FillRowSse2},
+#endif
+    {BlitPath::Plain, [] { return true; }, KeyedRowPlain, FillRowPlain},
+};
+
+const RowPath* Find(BlitPath path) {
+  for (const RowPath& p : Paths)
+    if (p.path == path) return &p;
+  return nullptr;
+}
+
+const RowPath* Fastest() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_cpu_init();
+#endif
+  for (const RowPath& p : Paths)
+    if (p.runs()) return &p;
+  return nullptr;  // never: the plain path runs everywhere
+}
+
+const RowPath*& Active() {
+  static const RowPath* active = Fastest();
+  return active;
+}
 
 // Fills n pixels with one value. A value whose four bytes are equal (black
 // above all, the colour of every clear) is a byte fill, which the C library
-// does at memory speed; any other goes four pixels to a store.
+// does at memory speed; any other goes through the path's fill.
 void FillPixels(uint32_t* d, size_t n, uint32_t pixel) {
   const uint32_t low = pixel & 255;
   if (pixel == low * 0x01010101u) {
     std::memset(d, static_cast<int>(low), n * 4);
     return;
   }
-#if defined(__x86_64__) || defined(__i386__)
-  const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
-  for (; n >= 4; n -= 4, d += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(d), v);
-#endif
-  std::fill_n(d, n, pixel);
+  Active()->fill(d, n, pixel);
 }
 
 // Finds the runs of a picture that keyed blits may copy run by run, and keeps
@@ -148,6 +184,30 @@ void DestroySurface(Surface* s) {
 
 int LiveSurfaceCount() { return liveSurfaces; }
 
+const char* BlitPathName(BlitPath path) {
+  switch (path) {
+    case BlitPath::Avx512: return "AVX-512";
+    case BlitPath::Avx2: return "AVX2";
+    case BlitPath::Sse2: return "SSE2";
+    case BlitPath::Plain: break;
+  }
+  return "plain";
+}
+
+std::vector<BlitPath> BlitPaths() {
+  std::vector<BlitPath> out;
+  for (const RowPath& p : Paths)
+    if (p.runs()) out.push_back(p.path);
+  return out;
+}
+
+bool UseBlitPath(BlitPath path) {
+  const RowPath* p = Find(path);
+  if (!p || !p->runs()) return false;
+  Active() = p;
+  return true;
+}
+
 void RestoreSurface(Surface* s) {
   if (!s) return;
   s->lost = false;
@@ -173,11 +233,12 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
     n *= rows;
     rows = 1;
   }
+  const auto keyedRow = Active()->keyed;
   for (int row = 0; row < rows; ++row) {
     uint32_t* d = dst->Row(dy + row) + dx;
     const uint32_t* s = src->Row(sy1 + row) + sx1;
     if (keyed)
-      KeyedRow(d, s, n, src->colorKey);
+      keyedRow(d, s, n, src->colorKey);
     else
       std::memmove(d, s, static_cast<size_t>(n) * 4);
   }

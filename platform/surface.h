@@ -46,6 +46,16 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
 // Fills the rectangle (clipped to the surface) with one pixel value.
 BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel);
 
+// The keyed row copy and the fill come in several implementations, one per
+// instruction set; the fastest the processor can run is used unless another
+// is chosen (the tests run each in turn).
+enum class BlitPath { Plain, Sse2, Avx2, Avx512 };
+const char* BlitPathName(BlitPath path);
+// The paths this build holds that this processor can run, fastest first.
+std::vector<BlitPath> BlitPaths();
+// Uses the path from now on; false, changing nothing, for one not in BlitPaths().
+bool UseBlitPath(BlitPath path);
+
 inline uint32_t Rgb(int r, int g, int b) {
   return (static_cast<uint32_t>(r & 255) << 16) | (static_cast<uint32_t>(g & 255) << 8) |
          static_cast<uint32_t>(b & 255);

@@ -1,12 +1,44 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/surface.h"
 
-TEST(Surface, KeyedBlitSkipsOnlyPureBlack) {
+namespace plat {
+void PrintTo(BlitPath path, std::ostream* out) { *out << BlitPathName(path); }
+}  // namespace plat
+
+namespace {
+
+// Every test here runs once per implementation of the keyed row copy and the
+// fill, so the processor the tests run on does not decide which is tested.
+class Surface : public ::testing::TestWithParam<plat::BlitPath> {
+ protected:
+  void SetUp() override {
+    const std::vector<plat::BlitPath> paths = plat::BlitPaths();
+    if (std::find(paths.begin(), paths.end(), GetParam()) == paths.end())
+      GTEST_SKIP() << "this build or processor cannot run the " << plat::BlitPathName(GetParam()) << " path";
+    ASSERT_TRUE(plat::UseBlitPath(GetParam()));
+  }
+  void TearDown() override { plat::UseBlitPath(plat::BlitPaths().front()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryPath, Surface,
+                         ::testing::Values(plat::BlitPath::Plain, plat::BlitPath::Sse2, plat::BlitPath::Avx2,
+                                           plat::BlitPath::Avx512),
+                         [](const ::testing::TestParamInfo<plat::BlitPath>& info) {
+                           std::string name;
+                           for (const char* c = plat::BlitPathName(info.param); *c; ++c)
+                             if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                           return name;
+                         });
+
+TEST_P(Surface, KeyedBlitSkipsOnlyPureBlack) {
   plat::Surface* dst = plat::CreateSurface(4, 1);
   plat::Surface* src = plat::CreateSurface(4, 1);
   dst->pixels = {9, 9, 9, 9};
@@ -17,7 +49,7 @@ TEST(Surface, KeyedBlitSkipsOnlyPureBlack) {
   plat::DestroySurface(src);
 }
 
-TEST(Surface, FillClipsRectanglesLyingPartlyOrWhollyOutside) {
+TEST_P(Surface, FillClipsRectanglesLyingPartlyOrWhollyOutside) {
   plat::Surface* dst = plat::CreateSurface(8, 4);
   dst->pixels.assign(32, 0);
   // Wholly right of, below, left of and above the surface: nothing is written.
@@ -33,8 +65,6 @@ TEST(Surface, FillClipsRectanglesLyingPartlyOrWhollyOutside) {
     for (int x = 0; x < 8; ++x) EXPECT_EQ(dst->pixels[y * 8 + x], (x >= 6 && y == 3) ? 5u : 0u) << x << "," << y;
   plat::DestroySurface(dst);
 }
-
-namespace {
 
 // Every pixel different, so a stray or missing write shows.
 void Pattern(plat::Surface* s, uint32_t seed) {
@@ -59,7 +89,7 @@ void PlainBlit(plat::Surface* dst, int dx, int dy, const plat::Surface* src, int
 
 // Black and the other values of four equal bytes take the byte fill, the
 // rest the wide stores; every start, length and clip of a row is tried.
-TEST(Surface, FillMatchesThePlainLoopAtEveryAlignmentAndClip) {
+TEST_P(Surface, FillMatchesThePlainLoopAtEveryAlignmentAndClip) {
   const uint32_t values[] = {0, 0x01010101, 0xFFFFFFFF, 0xFFFFFF, 0x123456, 0xFF00};
   for (int width : {1, 3, 4, 5, 8, 13, 33}) {
     plat::Surface* got = plat::CreateSurface(width, 3);
@@ -82,7 +112,7 @@ TEST(Surface, FillMatchesThePlainLoopAtEveryAlignmentAndClip) {
 
 // Copies of whole rows go as one run; copies of part rows, onto a surface of
 // another width or within one surface go row by row: all give the plain result.
-TEST(Surface, BlitMatchesThePlainLoopForWholeAndPartRows) {
+TEST_P(Surface, BlitMatchesThePlainLoopForWholeAndPartRows) {
   struct Case {
     const char* name;
     int srcW, dstW, dx, dy, sx1, sy1, sx2, sy2;
@@ -159,7 +189,7 @@ void ExpectKeyedBlitsMatchThePlainLoop(const plat::Surface* pic, const char* whe
 
 // A mostly see-through picture is copied run by run; whatever is written to
 // it after loading, and a colour key changed after loading, show in later blits.
-TEST(Surface, KeyedBlitsOfASeeThroughPictureMatchThePlainLoopAfterEveryChange) {
+TEST_P(Surface, KeyedBlitsOfASeeThroughPictureMatchThePlainLoopAfterEveryChange) {
   const struct {
     const char* name;
     void (*change)(plat::Surface*);
@@ -184,6 +214,76 @@ TEST(Surface, KeyedBlitsOfASeeThroughPictureMatchThePlainLoopAfterEveryChange) {
     ExpectKeyedBlitsMatchThePlainLoop(pic, c.name);
     plat::DestroySurface(pic);
   }
+}
+
+// Random pictures, keys, sizes, places and clips: rows that start and end
+// anywhere within a vector, widths that are no multiple of any vector's width,
+// whole rows copied as one, part rows, rectangles that do not fit, and
+// mostly see-through pictures copied run by run.
+TEST_P(Surface, RandomBlitsAndFillsMatchThePlainLoop) {
+  std::mt19937 rng(1234567);
+  const auto draw = [&] { return static_cast<uint32_t>(rng()); };
+  const auto below = [&](int n) { return static_cast<int>(draw() % static_cast<uint32_t>(n)); };
+  int runByRun = 0;
+  for (int round = 0; round < 2000; ++round) {
+    const bool decoded = round % 3 == 0;  // a loaded picture, keyed on black, perhaps with runs
+    const int sw = decoded ? 16 + below(80) : 1 + below(70), sh = 1 + below(6);
+    const int dw = round % 5 == 0 ? sw : 1 + below(90), dh = 1 + below(7);
+    uint32_t key = 0;
+    std::vector<uint32_t> px(static_cast<size_t>(sw) * sh, 0);
+    if (decoded) {
+      for (int y = 0; y < sh; ++y)
+        for (int k = below(3); k > 0; --k)
+          for (int x = below(sw), end = std::min(sw, x + 1 + below(12)); x < end; ++x)
+            px[static_cast<size_t>(y) * sw + x] = 1 + (draw() & 0xFFFFFE);
+    } else {
+      key = below(4) == 0 ? 0 : draw() & 0xFFFFFF;
+      const int seeThrough = below(101);
+      for (uint32_t& p : px) p = below(100) < seeThrough ? key : draw() & 0xFFFFFF;
+    }
+    plat::Surface* src;
+    if (decoded) {
+      const std::vector<uint8_t> file = Bmp32(sw, sh, px);
+      src = plat::DecodeBmp(file.data(), file.size());
+      ASSERT_NE(src, nullptr);
+      runByRun += !src->keyRuns.empty();
+    } else {
+      src = plat::CreateSurface(sw, sh);
+      src->pixels = px;
+      src->colorKey = key;
+    }
+    plat::Surface* dst = plat::CreateSurface(dw, dh);
+    Pattern(dst, draw());
+
+    // A blit: the source rectangle and the place both may stick out.
+    const bool whole = round % 5 == 0;
+    const int sx1 = whole ? 0 : below(sw + 2) - 1, sx2 = whole ? sw : sx1 + below(sw + 2 - sx1);
+    const int sy1 = below(sh + 1), sy2 = sy1 + below(sh + 2 - sy1);
+    const int dx = whole ? 0 : below(std::max(dw - (sx2 - sx1) + 3, 3)) - 1;
+    const int dy = below(dh + 1);
+    const bool keyed = below(4) != 0;
+    const bool fits = sx1 >= 0 && sx2 <= sw && sy2 <= sh && sx1 <= sx2 && dx >= 0 && dy >= 0 &&
+                      dx + (sx2 - sx1) <= dw && dy + (sy2 - sy1) <= dh;
+    plat::Surface want = *dst;
+    if (fits) PlainBlit(&want, dx, dy, src, sx1, sy1, sx2, sy2, keyed);
+    ASSERT_EQ(plat::Blit(dst, dx, dy, src, sx1, sy1, sx2, sy2, keyed),
+              fits ? plat::BlitResult::Ok : plat::BlitResult::Rejected);
+    ASSERT_EQ(dst->pixels, want.pixels) << "round " << round << (keyed ? ", keyed" : ", opaque") << " source " << sw
+                                        << "x" << sh << " x " << sx1 << ".." << sx2 << " y " << sy1 << ".." << sy2
+                                        << " onto " << dw << "x" << dh << " at " << dx << "," << dy;
+
+    // A fill, clipped to the surface.
+    const uint32_t values[] = {0, 0x01010101u * (draw() & 255), draw() & 0xFFFFFF, draw()};
+    const uint32_t value = values[below(4)];
+    const int x1 = below(dw + 6) - 3, x2 = x1 + below(dw + 6) - 1, y1 = below(dh + 2) - 1, y2 = y1 + below(dh + 2);
+    PlainFill(&want, x1, y1, x2, y2, value);
+    ASSERT_EQ(plat::Fill(dst, x1, y1, x2, y2, value), plat::BlitResult::Ok);
+    ASSERT_EQ(dst->pixels, want.pixels) << "round " << round << " fill " << value << " x " << x1 << ".." << x2
+                                        << " y " << y1 << ".." << y2 << " of " << dw << "x" << dh;
+    plat::DestroySurface(src);
+    plat::DestroySurface(dst);
+  }
+  EXPECT_GT(runByRun, 20) << "too few pictures were copied run by run";
 }
 
 }  // namespace
