@@ -60,6 +60,14 @@ Image LevelShip() {
   return strip.Crop(180, 0, 60, 70);
 }
 
+// Tiny text rimmed all round with one dark pixel, so that it reads over white
+// cloud as well as over black space.
+void RimmedTinyText(Image& im, std::string_view s, int x, int y, Rgb c) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) TinyText(im, s, x + dx, y + dy, Hex(0x0A1024));
+  TinyText(im, s, x, y, c);
+}
+
 }  // namespace
 
 void PaintTitle(Image& im, int) {
@@ -88,26 +96,38 @@ void PaintClosing(Image& im, int v) {
 }
 
 void PaintShipSelect(Image& im, int) {
-  // Opaque frame with two windows left clear: the demonstration flight and
-  // the row of ship icons below it.
+  // Opaque frame with two windows left clear: the demonstration flight and the
+  // row of ship icons below it. The ending's staff list is drawn over this
+  // picture too, from (60, 80) to about (252, 212): the flight's window is wide
+  // enough that nothing of the frame or its lettering comes near those lines.
   Fill(im, Box(0, 0, 360, 480), Metal(Hex(0x283050), Hex(0x0C1024), 0, 480, 4), ART_ALL(im));
   for (int y = 0; y < im.h; ++y)
     for (int x = 0; x < im.w; ++x) {
-      bool demo = x >= 80 && x < 280 && y >= 40 && y < 312;
-      bool icons = x >= 50 && y >= 340;
+      bool demo = x >= 40 && x < 320 && y >= 40 && y < 312;
+      bool icons = x >= 50 && x < 356 && y >= 340 && y < 428;
       if (demo || icons) im.Erase(x, y, 1);
     }
-  Flat(im, Cut(Box(76, 36, 284, 316, 4), Box(80, 40, 280, 312)), Hex(0x80C0FF), 1, ART_ALL(im));
-  Flat(im, Cut(Box(46, 336, 364, 484, 4), Box(50, 340, 364, 484)), Hex(0x80C0FF), 1, ART_ALL(im));
+  Flat(im, Cut(Box(36, 36, 324, 316, 4), Box(40, 40, 320, 312)), Hex(0x80C0FF), 1, ART_ALL(im));
+  Flat(im, Cut(Box(46, 336, 360, 432, 4), Box(50, 340, 356, 428)), Hex(0x80C0FF), 1, ART_ALL(im));
   TextCentered(im, "SELECT YOUR SHIP", 180, 12, kIce);
   TextCentered(im, "F1 TYPE-A", 115, 320, kIce);
   TextCentered(im, "F2 TYPE-B", 290, 320, kIce);
-  const TextStyle small{1.6f, Hex(0xFFFFFF), Hex(0xFFD040), 0, {}, 1};
-  const char* left[] = {"K", "KEYS", "", "M", "MOUSE", "", "O", "SAFE"};
-  const char* right[] = {"<", "F1", "", ">", "F2", "", "ESC", "QUIT"};
-  for (int i = 0; i < 8; ++i) {
-    TextCentered(im, left[i], 40, 70 + i * 26.0f, small);
-    TextCentered(im, right[i], 320, 70 + i * 26.0f, small);
+  // The keys, two rows under the icons: each key in blue, then what it does.
+  const TextStyle key{1.6f, Hex(0xFFFFFF), Hex(0x60C0FF), 0, {}, 1};
+  const TextStyle does{1.6f, Hex(0xFFFFFF), Hex(0xFFD040), 0, {}, 1};
+  const char* rows[2][6] = {{"K", "KEYS", "M", "MOUSE", "O", "SAFE"}, {"<", "F1", ">", "F2", "ESC", "QUIT"}};
+  const float space = TextWidth(" ", key), gap = 3 * space;
+  for (int r = 0; r < 2; ++r) {
+    // After a key a space, after what it does a wider gap.
+    auto style = [&](int i) -> const TextStyle& { return i % 2 ? does : key; };
+    auto after = [&](int i) { return i % 2 ? gap : space; };
+    float width = -gap;
+    for (int i = 0; i < 6; ++i) width += TextWidth(rows[r][i], style(i)) + after(i);
+    float x = 180 - width / 2;
+    for (int i = 0; i < 6; ++i) {
+      Text(im, rows[r][i], x, 440 + r * 20.0f, style(i));
+      x += TextWidth(rows[r][i], style(i)) + after(i);
+    }
   }
 }
 
@@ -140,9 +160,10 @@ void PaintBigDigits(Image& im, int) {
 
 void PaintSmallDigits(Image& im, int) {
   // Only the bottom row is read: ten 7x10 cells from x 8, and the label at x 200.
+  // A glyph is 5x7 from one pixel in, so its rim stays inside its cell.
   for (int d = 0; d < 10; ++d)
-    TinyText(im, std::string(1, static_cast<char>('0' + d)), 7 * d + 9, 71, Hex(0xE0F0FF));
-  TinyText(im, "ENG", 203, 71, Hex(0xFFC040));
+    RimmedTinyText(im, std::string(1, static_cast<char>('0' + d)), 7 * d + 9, 71, Hex(0xE0F0FF));
+  RimmedTinyText(im, "ENG", 203, 71, Hex(0xFFC040));
 }
 
 }  // namespace art

@@ -226,9 +226,11 @@ const StageSchedule Stage3Schedule = {
     .attack = OnCounter<Attack>,
     .formation = InOrder<Formation>,
     .waves = OnClock<Waves>,
-    // Every slot the waves and the mid-boss use drops a coin that must fall
-    // and show; slots 11 to 14 are not used here, and their coins stay parked.
-    .coins = Coins<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, MidBossSlot>,
+    // Every slot the waves use drops a coin that must fall and show; slots 11
+    // to 14 are not used here, and their coins stay parked. The mid-boss's
+    // coin is neither moved nor drawn: its slot lies past the coins the ship
+    // can take, so a coin on screen would ignore the ship.
+    .coins = Coins<0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20>,
     .pools = InOrder<Pools>,
     .missiles = InOrder<Missiles>,
     .resetStage = nullptr,

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "assets/catalog.h"
 
@@ -34,6 +35,10 @@ struct Decoded {
   bool Lit(int x, int y) const {
     const uint8_t* p = &rgb[(static_cast<size_t>(y) * w + x) * 3];
     return p[0] | p[1] | p[2];
+  }
+  int Luma(int x, int y) const {
+    const uint8_t* p = &rgb[(static_cast<size_t>(y) * w + x) * 3];
+    return (p[0] * 3 + p[1] * 6 + p[2]) / 10;
   }
   bool AnyLit(int x0, int y0, int x1, int y1) const {
     for (int y = y0; y < y1; ++y)
@@ -139,7 +144,7 @@ TEST(Pictures, DigitGlyphsSitInTheCellsTheHudReads) {
     EXPECT_TRUE(small.AnyLit(7 * dgt + 8, 70, 7 * dgt + 15, 80)) << dgt;
     std::vector<uint8_t> cell;
     for (int y = 70; y < 80; ++y)
-      for (int x = 7 * dgt + 8; x < 7 * dgt + 15; ++x) cell.push_back(small.Lit(x, y));
+      for (int x = 7 * dgt + 8; x < 7 * dgt + 15; ++x) cell.push_back(small.Luma(x, y) >= 100);
     shapes.insert(cell);
   }
   EXPECT_EQ(shapes.size(), 10u) << "small digits must be told apart";
@@ -152,11 +157,45 @@ TEST(Pictures, DigitGlyphsSitInTheCellsTheHudReads) {
   EXPECT_TRUE(small.AnyLit(200, 70, 224, 80));  // the label
 }
 
+// The high score is drawn over white cloud as well as black space: every light
+// pixel of a small digit or the label is ringed by dark ones, never by
+// see-through pixels nor by the edge of the cell the HUD cuts.
+TEST(Pictures, SmallDigitsAreRimmedDarkInsideTheirCells) {
+  Decoded d = Render("IMAGE/MYMY.BMP");
+  struct Cell {
+    int x0, x1;
+  };
+  std::vector<Cell> cells;
+  for (int dgt = 0; dgt < 10; ++dgt) cells.push_back({7 * dgt + 8, 7 * dgt + 15});
+  cells.push_back({200, 224});  // the label
+  for (const Cell& c : cells) {
+    SCOPED_TRACE(c.x0);
+    int light = 0;
+    for (int y = 70; y < 80; ++y)
+      for (int x = c.x0; x < c.x1; ++x) {
+        if (!d.Lit(x, y) || d.Luma(x, y) < 100) continue;
+        ++light;
+        for (int ny = y - 1; ny <= y + 1; ++ny)
+          for (int nx = x - 1; nx <= x + 1; ++nx) {
+            ASSERT_TRUE(nx >= c.x0 && nx < c.x1 && ny >= 70 && ny < 80)
+                << x << "," << y << " touches the cell's edge";
+            ASSERT_TRUE(d.Lit(nx, ny)) << nx << "," << ny << " is see-through beside a light pixel";
+            ASSERT_TRUE(d.Luma(nx, ny) >= 100 || d.Luma(nx, ny) < 40)
+                << nx << "," << ny << " is neither light nor dark";
+          }
+      }
+    EXPECT_GT(light, 5);
+  }
+}
+
 TEST(Pictures, ShipSelectLeavesItsWindowsClear) {
   Decoded d = Render("IMAGE/LEVEL0.BMP");
   EXPECT_FALSE(d.AnyLit(90, 60, 270, 310));   // the demonstration flight
-  EXPECT_FALSE(d.AnyLit(60, 350, 355, 480));  // the ship icons
+  EXPECT_FALSE(d.AnyLit(60, 350, 355, 420));  // the ship icons
   EXPECT_TRUE(d.Lit(20, 200));                // the frame itself hides the background
+  // The icons' window is closed on every side.
+  EXPECT_TRUE(d.Lit(358, 380));
+  EXPECT_TRUE(d.Lit(200, 430));
 }
 
 TEST(Pictures, BackgroundLayersTileTopToBottom) {

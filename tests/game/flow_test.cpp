@@ -1,5 +1,7 @@
 // The scene machine driven headless: title, ship select, stages, ending,
 // pause, continue, T and Esc.
+#include <algorithm>
+
 #include "bullets/bullets.h"
 #include "foes/foes.h"
 #include "game/ending.h"
@@ -238,6 +240,52 @@ TEST_F(GameRun, EndingPhasesAndSpace) {
   Press(plat::KeySpace);
   EXPECT_EQ(CurrentScene, SceneTitle);
   EXPECT_EQ(Score, 0);
+}
+
+// The staff list is drawn over the ship-select picture: nothing of that
+// picture may lie under the list's lines or within a margin of them. Found
+// from the game's own drawing: the lines alone over an empty picture, then
+// where a filled picture lands, then the real picture's opaque pixels.
+TEST_F(GameRun, StaffListLinesLieClearOfTheShipSelectPicture) {
+  velDrawObject& level = velDraw::Objects[PicLEVEL0];
+  ASSERT_NE(level.surface, nullptr);
+  const plat::Surface real = *level.surface;
+  ChangeScene(SceneEnding, 60);
+  run->Frame();
+  ASSERT_TRUE(WaitForWipeEnd());
+  auto staffFrame = [&](uint32_t fill) {
+    plat::Surface* s = gametest::PlantPicture(PicLEVEL0, 0, real.width, real.height);
+    if (fill) plat::Fill(s, 0, 0, real.width, real.height, fill);
+    StageClock = 600;
+    run->Frame();
+  };
+  // Bounds of the lines (anything drawn over an empty picture), then margin.
+  staffFrame(0);
+  int left = ScreenWidth, top = ScreenHeight, right = -1, bottom = -1;
+  for (int y = 0; y < ScreenHeight; ++y)
+    for (int x = 0; x < ScreenWidth; ++x)
+      if (run->BackPixel(x, y) != 0) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  ASSERT_GE(right, left) << "the staff list shows";
+  constexpr int Margin = 8;
+  left -= Margin, top -= Margin, right += Margin, bottom += Margin;
+  // The picture's top-left corner on the screen.
+  constexpr uint32_t Filled = 0x00FE01FD;
+  staffFrame(Filled);
+  int ox = ScreenWidth, oy = ScreenHeight;
+  for (int y = 0; y < ScreenHeight; ++y)
+    for (int x = 0; x < ScreenWidth; ++x)
+      if (run->BackPixel(x, y) == Filled) ox = std::min(ox, x), oy = std::min(oy, y);
+  int under = 0;
+  for (int y = 0; y < real.height; ++y)
+    for (int x = 0; x < real.width; ++x) {
+      const int sx = ox + x, sy = oy + y;
+      if (real.At(x, y) != real.colorKey && sx >= left && sx <= right && sy >= top && sy <= bottom) ++under;
+    }
+  EXPECT_EQ(under, 0) << "pixels of the picture within " << Margin << " of the lines (" << left << "," << top
+                      << ")-(" << right << "," << bottom << ")";
 }
 
 TEST(Ranking, OnlyTheFirstReachedRowShowsTheHighScore) {
