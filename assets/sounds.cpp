@@ -14,7 +14,7 @@ constexpr float kTau = 6.2831853f;
 // Ceilings of the two effects, as parts of full scale. The stage music peaks
 // near 0.53 and resampling lifts the blast's by a tenth: the music, a shot
 // and a blast at their loudest together still fit below full scale.
-constexpr float kShotPeak = 0.15f;
+constexpr float kShotPeak = 0.14f;
 constexpr float kBlastPeak = 0.25f;
 
 std::vector<int16_t> ToPcm(const std::vector<float>& v) {
@@ -57,10 +57,10 @@ std::vector<uint8_t> MakeShotSound() {
     float t = static_cast<float>(i) / n;
     float freq = 1800 * std::exp(-3.2f * t) + 220;
     phase += kTau * freq / kRate;
-    float tone = std::tanh(5 * std::sin(phase)) * 0.7f + std::sin(phase * 0.5f) * 0.3f;
+    float tone = std::tanh(8 * std::sin(phase)) * 0.8f + std::sin(phase * 0.5f) * 0.2f;
     float click = (rng.Unit() * 2 - 1) * std::exp(-60 * t);
-    float env = std::min(1.0f, i / 40.0f) * (1 - t * t);
-    v[i] = (tone * 0.85f + click * 0.15f) * env * kShotPeak;
+    float env = std::min(1.0f, i / 20.0f) * (1 - t * t * t);
+    v[i] = (tone * 0.9f + click * 0.1f) * env * kShotPeak;
   }
   return EncodeWav(ToPcm(v), kRate);
 }
