@@ -14,7 +14,9 @@ struct Step {
   int eighths;
 };
 
-// Chords as root and the kind of triad; pads voice them, bass plays roots.
+// Chords as root and the kind of triad; pads voice them as a close triad
+// (an octave doubling of the same patch would start in phase with the root
+// and stack its peaks), bass plays roots.
 struct Chord {
   int root;  // MIDI note of the root in the bass octave
   bool minor;
@@ -32,7 +34,7 @@ void Phrase(Song& s, int track, int bar, const std::vector<Step>& steps, int vel
 
 void PadChord(Song& s, int track, int bar, Chord c, int velocity) {
   int third = c.minor ? 3 : 4;
-  for (int k : {12, 12 + third, 19, 24}) s.Note(track, bar * kBar, kBar, c.root + k, velocity);
+  for (int k : {12, 12 + third, 19}) s.Note(track, bar * kBar, kBar, c.root + k, velocity);
 }
 
 // Stage theme, A minor at 140 bpm: 36 bars, a little over a minute.
@@ -78,18 +80,21 @@ std::vector<uint8_t> MakeStageSong() {
   const std::vector<Chord> bars = StageChords();
   const int n = static_cast<int>(bars.size());
   Song s(140, n * kBar);
-  int lead = s.Track("Lead", 0, 81, 100, 70);  // sawtooth lead
-  int bass = s.Track("Bass", 1, 38, 110, 64);  // synth bass
-  int pad = s.Track("Pad", 2, 89, 70, 50);     // warm pad
-  int arp = s.Track("Arp", 3, 5, 60, 90);      // electric piano arpeggio
-  int drums = s.Track("Drums", 9, 0, 110);
+  // Levels: the song peaks near half of full scale, leaving room for the
+  // shot and the blast on top. The drums and the lead's attacks make the
+  // peaks, so they sit lower and the sustained pad carries more of the body.
+  int lead = s.Track("Lead", 0, 80, 78, 70);  // square lead
+  int bass = s.Track("Bass", 1, 38, 78, 64);  // synth bass
+  int pad = s.Track("Pad", 2, 89, 80, 50);    // warm pad
+  int arp = s.Track("Arp", 3, 5, 55, 90);     // electric piano arpeggio
+  int drums = s.Track("Drums", 9, 0, 60);
 
   for (int b = 0; b < n; ++b) {
     const Chord c = bars[b];
-    PadChord(s, pad, b, c, 60);
+    PadChord(s, pad, b, c, 69);
     // Driving eighth-note bass with an octave kick on the off-beats.
     for (int i = 0; i < 8; ++i)
-      s.Note(bass, b * kBar + i * kEighth, kEighth, c.root - 12 + (i % 2 ? 12 : 0), i % 4 ? 85 : 105);
+      s.Note(bass, b * kBar + i * kEighth, kEighth, c.root - 12 + (i % 2 ? 12 : 0), i % 4 ? 85 : 90);
     // Drums: kick on 1, the and of 2, and 3; snare on 2 and 4; closed hats on eighths.
     int t0 = b * kBar;
     for (int k : {0, 3, 4}) s.Note(drums, t0 + k * kEighth, kEighth, 36, 110);
@@ -108,11 +113,11 @@ std::vector<uint8_t> MakeStageSong() {
         s.Note(arp, t0 + i * kEighth, kEighth, c.root + 12 + pattern[i], b >= 28 ? 80 : 55);
     }
   }
-  Phrase(s, lead, 4, kMelodyA, 100);
-  Phrase(s, lead, 12, kMelodyB, 105);
-  Phrase(s, lead, 20, kMelodyA, 110);
+  Phrase(s, lead, 4, kMelodyA, 95);
+  Phrase(s, lead, 12, kMelodyB, 95);
+  Phrase(s, lead, 20, kMelodyA, 95);
   // Turnaround: long held notes climbing to the leading tone.
-  Phrase(s, lead, 32, {{76, 4}, {81, 4}, {77, 4}, {84, 4}, {79, 4}, {86, 4}, {80, 4}, {83, 4}}, 100);
+  Phrase(s, lead, 32, {{76, 4}, {81, 4}, {77, 4}, {84, 4}, {79, 4}, {86, 4}, {80, 4}, {83, 4}}, 95);
   return s.Encode();
 }
 

@@ -11,6 +11,11 @@ namespace art {
 namespace {
 constexpr int kRate = 22050;
 constexpr float kTau = 6.2831853f;
+// Ceilings of the two effects, as parts of full scale. The stage music peaks
+// near 0.53 and resampling lifts the blast's by a tenth: the music, a shot
+// and a blast at their loudest together still fit below full scale.
+constexpr float kShotPeak = 0.14f;
+constexpr float kBlastPeak = 0.25f;
 
 std::vector<int16_t> ToPcm(const std::vector<float>& v) {
   std::vector<int16_t> pcm(v.size());
@@ -40,8 +45,10 @@ std::vector<uint8_t> EncodeWav(const std::vector<int16_t>& samples, int rate) {
 }
 
 std::vector<uint8_t> MakeShotSound() {
-  // A falling square-ish zap with a noisy click at the front: bright but
-  // short, since it repeats on every volley.
+  // A falling square-ish zap with a soft click at the front: bright but short,
+  // since it repeats on every volley. The next volley cuts it within 70 ms, so
+  // the tone stays full for that long instead of spiking at the front; it
+  // peaks at a sixth of full scale, leaving room for the music and a blast.
   const int n = kRate / 10;
   std::vector<float> v(n);
   Rng rng(7);
@@ -50,16 +57,18 @@ std::vector<uint8_t> MakeShotSound() {
     float t = static_cast<float>(i) / n;
     float freq = 1800 * std::exp(-3.2f * t) + 220;
     phase += kTau * freq / kRate;
-    float tone = std::tanh(3 * std::sin(phase)) * 0.6f + std::sin(phase * 0.5f) * 0.25f;
+    float tone = std::tanh(8 * std::sin(phase)) * 0.8f + std::sin(phase * 0.5f) * 0.2f;
     float click = (rng.Unit() * 2 - 1) * std::exp(-60 * t);
-    float env = std::min(1.0f, i / 40.0f) * std::pow(1 - t, 1.6f);
-    v[i] = (tone * 0.8f + click * 0.5f) * env * 0.7f;
+    float env = std::min(1.0f, i / 20.0f) * (1 - t * t * t);
+    v[i] = (tone * 0.9f + click * 0.1f) * env * kShotPeak;
   }
   return EncodeWav(ToPcm(v), kRate);
 }
 
 std::vector<uint8_t> MakeBlastSound() {
-  // Low-passed noise with a thump underneath and a long decay.
+  // Low-passed noise with a thump underneath and a long decay, driven hard
+  // into its ceiling so that it sounds full while peaking below a third of
+  // full scale.
   const int n = kRate * 6 / 10;
   std::vector<float> v(n);
   Rng rng(11);
@@ -71,8 +80,8 @@ std::vector<uint8_t> MakeBlastSound() {
     lp2 += cut * (lp1 - lp2);
     phase += kTau * (90 * std::exp(-4 * t) + 35) / kRate;
     float thump = std::sin(phase) * std::exp(-7 * t);
-    float env = std::min(1.0f, i / 60.0f) * std::exp(-4.2f * t) * (1 - t);
-    v[i] = std::tanh((lp2 * 3.2f + thump * 0.9f) * env * 1.6f) * 0.85f;
+    float env = std::min(1.0f, i / 60.0f) * std::exp(-3.5f * t) * (1 - t);
+    v[i] = std::tanh((lp2 * 3.2f + thump * 0.9f) * env * 4) * kBlastPeak;
   }
   return EncodeWav(ToPcm(v), kRate);
 }
