@@ -5,9 +5,11 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fluidsynth.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -40,6 +42,24 @@ bool soundfontSet = false;
 enum : uint32_t { Ok = 0, ErrUnknownCommand = 261, ErrNoAlias = 263, ErrFile = 275, ErrSyntax = 257 };
 
 void OnDeviceFinished() { deviceFinished.store(1); }
+
+// The synthesiser SDL_mixer plays songs through writes a warning to standard
+// error for every note it finds no free voice for: a song that piles hundreds
+// of notes on its first tick and restarts every frame would write megabytes a
+// second, from the audio thread and with the device locked, so that a slow
+// reader of standard error holds up every restart and the closing of the
+// device. Its warnings and chatter go unsaid; the first few errors are told.
+void SynthError(int, const char* message, void*) {
+  static std::atomic<int> left{8};
+  const int n = left.fetch_sub(1);
+  if (n > 0) std::fprintf(stderr, "synthesiser: %s\n", message);
+  if (n == 1) std::fprintf(stderr, "synthesiser: further errors are not shown\n");
+}
+
+void QuietSynthesiser() {
+  for (int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
+  for (int level : {FLUID_PANIC, FLUID_ERR}) fluid_set_log_function(level, SynthError, nullptr);
+}
 
 void AbortNotify() {
   if (song.playing && song.notify) PostMessage(MsgMusicNotify, MusicNotifyAborted);
@@ -106,6 +126,7 @@ uint32_t Open(const std::vector<std::string>& w) {
   if (AudioDeviceOpen()) {
     if (!soundfontSet) {
       if (!std::getenv("SDL_SOUNDFONTS")) Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
+      QuietSynthesiser();
       Mix_HookMusicFinished(OnDeviceFinished);
       soundfontSet = true;
     }

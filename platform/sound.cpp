@@ -6,6 +6,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 #include "platform/clock.h"
 #include "platform/headless.h"
 
@@ -37,6 +39,61 @@ SDL_AudioFormat SdlFormat(const WaveFormat& f) {
   if (f.bitsPerSample == 16) return AUDIO_S16LSB;
   if (f.bitsPerSample == 32) return AUDIO_S32LSB;
   return 0;
+}
+
+// The most a sound may take in the device's format: 16 MiB, about 95 seconds
+// of 44.1 kHz 16-bit stereo. The game's longest sound takes some 100 KiB once
+// converted, so a sound put beside the game may be over a hundred times as
+// long; each copy of a sound holds its own samples, and a slot may hold ten.
+constexpr uint64_t MaxConvertedBytes = uint64_t{16} << 20;
+
+// Converts whole sample frames to the device's format into `out`; false when
+// SDL cannot, or when the result would pass MaxConvertedBytes. The size is
+// reckoned from the rates, channels and sample sizes before anything is
+// allocated, with a frame of slack for the resampler.
+bool Convert(const WaveFormat& fmt, const uint8_t* samples, size_t bytes, std::vector<uint8_t>& out) {
+  const uint64_t inFrameBytes = uint64_t{fmt.channels} * (fmt.bitsPerSample / 8);
+  const uint64_t outFrameBytes = uint64_t{static_cast<unsigned>(deviceChannels)} * (SDL_AUDIO_BITSIZE(deviceFormat) / 8);
+  if (inFrameBytes == 0 || outFrameBytes == 0 || deviceFreq <= 0) return false;
+  const uint64_t frames = bytes / inFrameBytes;
+  const uint64_t maxFrames = MaxConvertedBytes / outFrameBytes;
+  const uint64_t rate = static_cast<unsigned>(deviceFreq);
+  // Refused first by a bound that cannot overflow, which also keeps the
+  // product below (maxFrames * samplesPerSec + rate) far under 2^64.
+  if (frames > maxFrames * fmt.samplesPerSec / rate + 1) return false;
+  const uint64_t outFrames = (frames * rate + fmt.samplesPerSec - 1) / fmt.samplesPerSec + 1;
+  if (outFrames > maxFrames) return false;
+  SDL_AudioStream* stream =
+      SDL_NewAudioStream(SdlFormat(fmt), static_cast<Uint8>(fmt.channels), static_cast<int>(fmt.samplesPerSec),
+                         deviceFormat, static_cast<Uint8>(deviceChannels), deviceFreq);
+  if (!stream) return false;
+  out.clear();
+  out.reserve(outFrames * outFrameBytes);
+  // Fed a piece at a time, so that SDL's own queue stays small.
+  const size_t piece = (size_t{1} << 16) / inFrameBytes * inFrameBytes;
+  const size_t whole = frames * inFrameBytes;
+  bool ok = true;
+  auto take = [&] {
+    const int ready = SDL_AudioStreamAvailable(stream);
+    if (ready <= 0) return;
+    if (out.size() + static_cast<size_t>(ready) > MaxConvertedBytes) {
+      ok = false;
+      return;
+    }
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(ready));
+    const int got = SDL_AudioStreamGet(stream, out.data() + at, ready);
+    out.resize(at + static_cast<size_t>(std::max(got, 0)));
+  };
+  for (size_t at = 0; ok && at < whole; at += piece) {
+    const size_t n = std::min(piece, whole - at);
+    ok = SDL_AudioStreamPut(stream, samples + at, static_cast<int>(n)) == 0;
+    if (ok) take();
+  }
+  if (ok) ok = SDL_AudioStreamFlush(stream) == 0;
+  if (ok) take();
+  SDL_FreeAudioStream(stream);
+  return ok;
 }
 }  // namespace
 
@@ -80,21 +137,10 @@ SoundBuffer* CreateSoundBuffer(const WaveFormat& fmt, const uint8_t* samples, si
   b->format = fmt;
   b->lengthMs = static_cast<uint32_t>(uint64_t{bytes} * 1000 / (uint64_t{fmt.samplesPerSec} * fmt.blockAlign));
   if (device) {
-    SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, SdlFormat(fmt), static_cast<Uint8>(fmt.channels), static_cast<int>(fmt.samplesPerSec),
-                          deviceFormat, static_cast<Uint8>(deviceChannels), deviceFreq) < 0) {
+    if (!Convert(fmt, samples, bytes, b->converted)) {
       delete b;
       return nullptr;
     }
-    cvt.len = static_cast<int>(bytes);
-    b->converted.assign(bytes * static_cast<size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1), 0);
-    std::copy(samples, samples + bytes, b->converted.begin());
-    cvt.buf = b->converted.data();
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) {
-      delete b;
-      return nullptr;
-    }
-    b->converted.resize(static_cast<size_t>(cvt.needed ? cvt.len_cvt : cvt.len));
     b->chunk = Mix_QuickLoad_RAW(b->converted.data(), static_cast<Uint32>(b->converted.size()));
     if (!b->chunk) {
       delete b;

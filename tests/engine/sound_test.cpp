@@ -1,8 +1,18 @@
 // Sound slots and copies, and the looping music.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
+#include "assets/midi.h"
+#include "platform/headless.h"
 #include "platform/msgbox.h"
 #include "platform/music.h"
 #include "platform/paths.h"
@@ -173,6 +183,114 @@ TEST_F(SoundTest, NewMusicReplacesTheOldAndAMissingFileLeavesItClosed) {
   EXPECT_FALSE(plat::MusicIsOpen());
   EXPECT_EQ(velSound::StopMidi(), 0u);
   EXPECT_TRUE(plat::BoxLog().empty());  // music failures are silent
+}
+
+// The same calls with the sound device open, on SDL's dummy driver: every
+// sound is converted to the device's format and mixed.
+class SoundDeviceTest : public SoundTest {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    plat::SetHeadlessSound(true);
+    SoundTest::SetUp();
+  }
+  void TearDown() override {
+    plat::SetHeadlessSound(false);
+    SoundTest::TearDown();
+  }
+};
+
+// 8-bit mono at 1000 Hz grows 176 times on its way to 44.1 kHz 16-bit
+// stereo: 2 MiB of it would take 352 MiB, 64 MiB would take 11 GiB. It is
+// refused as any unplayable sound is, while a sound of the game's size plays.
+TEST_F(SoundDeviceTest, ASoundTooLongOnceConvertedIsRefused) {
+  ASSERT_TRUE(plat::AudioDeviceOpen());
+  std::vector<uint8_t> huge = fixtures::Wav(0, 1000);
+  const uint32_t bytes = 2u << 20;
+  auto put32 = [&](size_t at, uint32_t x) {
+    for (int i = 0; i < 4; ++i) huge[at + i] = static_cast<uint8_t>(x >> (8 * i));
+  };
+  put32(4, 36 + bytes);
+  put32(28, 1000);  // bytes a second
+  huge[32] = 1, huge[34] = 8;  // one byte a frame, 8 bits
+  put32(40, bytes);
+  huge.resize(huge.size() + bytes, 0x80);
+  dir.Write("SOUND/HUGE.WAV", huge);
+  huge.clear();
+  EXPECT_EQ(velSound::LoadObject("SOUND/HUGE.WAV", 1), -1);
+  EXPECT_EQ(LastBox(), "velSound::LoadObject : サウンドバッファが生成できません");
+  EXPECT_EQ(plat::LiveSoundBufferCount(), 0);
+  const int slot = velSound::LoadObject("SOUND/SHOT.WAV", 2);
+  ASSERT_EQ(slot, 0);
+  velSound::Play(slot, -1);
+  EXPECT_TRUE(plat::SoundPlaying(velSound::Objects[slot].buffers[0]));
+}
+
+// A song of two thousand notes on its first tick, that ends at once and so
+// starts again every frame, plays for three seconds on the device. Standard
+// error is a pipe read only once the game is done, as a slow terminal would
+// read it: the synthesiser, short of voices for nearly every note, must write
+// next to nothing there, for the audio thread would stop on a full pipe with
+// the device locked, and the game with it at its next restart or its close.
+TEST_F(SoundTest, AHostileSongStaysQuietAndLetsTheDeviceClose) {
+  art::Song hostile(120, 1);
+  for (int channel = 0; channel < 16; ++channel) {
+    const int track = hostile.Track("crowd", channel, channel * 8, 127);
+    for (int key = 0; key < 125; ++key) hostile.Note(track, 0, 1, key, 127);
+  }
+  dir.Write("MIDI/CROWD.MID", hostile.Encode());
+  int err[2], result[2];
+  ASSERT_EQ(pipe(err), 0);
+  ASSERT_EQ(pipe(result), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    // A process of its own, so that the audio thread lives and dies in it.
+    close(err[0]);
+    close(result[0]);
+    dup2(err[1], 2);
+    velSound::Release();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    plat::SetHeadlessSound(true);
+    int restarts = -1;
+    double closeSeconds = -1;
+    if (velSound::Init() == 1 && plat::AudioDeviceOpen()) {
+      velSound::PlayMidi("MIDI/CROWD.MID", 1);
+      const auto start = std::chrono::steady_clock::now();
+      while (std::chrono::steady_clock::now() - start < std::chrono::seconds(3)) {
+        run.Frame(17000);
+        usleep(17000);  // the device plays in real time
+      }
+      restarts = plat::MusicPlayCount();
+      const auto closing = std::chrono::steady_clock::now();
+      velSound::Release();
+      closeSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - closing).count();
+    }
+    char line[64];
+    const int n = std::snprintf(line, sizeof line, "%d %f", restarts, closeSeconds);
+    _exit(write(result[1], line, static_cast<size_t>(n)) == n ? 0 : 2);
+  }
+  close(err[1]);
+  close(result[1]);
+  pollfd done{result[0], POLLIN, 0};
+  const bool finished = poll(&done, 1, 30000) == 1;
+  if (!finished) kill(child, SIGKILL);
+  char line[64] = {};
+  const ssize_t n = finished ? read(result[0], line, sizeof line - 1) : 0;
+  close(result[0]);
+  size_t errBytes = 0;
+  char buffer[4096];
+  for (ssize_t got; (got = read(err[0], buffer, sizeof buffer)) > 0;) errBytes += static_cast<size_t>(got);
+  close(err[0]);
+  waitpid(child, nullptr, 0);
+  ASSERT_TRUE(finished) << "the game stood still behind its standard error";
+  ASSERT_GT(n, 0) << "the child ended abnormally";
+  int restarts = 0;
+  double closeSeconds = 0;
+  ASSERT_EQ(std::sscanf(line, "%d %lf", &restarts, &closeSeconds), 2);
+  ASSERT_GE(restarts, 0) << "no sound device on the dummy driver";
+  EXPECT_GT(restarts, 60);
+  EXPECT_LT(errBytes, 4096u) << "bytes written to standard error";
+  EXPECT_LT(closeSeconds, 1.0);
 }
 
 }  // namespace

@@ -3,11 +3,14 @@
 // across the wrap of the millisecond clock at 2^32 ms, Esc and window closes
 // that end a game, after which a new one starts in the same process.
 //
-//   random_input_<layout> [--seed N] [--frames N]
+//   random_input_<layout> [--seed N] [--frames N] [--sound]
+//
+// With --sound the sound device is open, on SDL's dummy audio driver, so that
+// every sound and song is converted, mixed, looped and stopped as it plays.
 //
 // Fails (exit 1) when a frame runs no scene while it should, a scene id is
-// not one of the game's, a game ends with a non-zero code, or a game leaves
-// surfaces, sound buffers or fonts behind. Built with the sanitizers it also
+// not one of the game's, a game ends with a non-zero code, a game leaves
+// surfaces, sound buffers or fonts behind, or --sound finds no device. Built with the sanitizers it also
 // fails on any memory error, undefined behaviour or leak.
 #include <cstdint>
 #include <cstdio>
@@ -126,8 +129,9 @@ struct Soak {
     return true;
   }
 
-  bool Play(int frames) {
+  bool Play(int frames, bool sound) {
     NewGame();
+    if (sound && !plat::AudioDeviceOpen()) return Fail(0, "no sound device on the dummy driver");
     for (int frame = 0; frame < frames; ++frame) {
       steppedBack |= Act();
       if (inactiveFrames > 0 && --inactiveFrames == 0) plat::InjectActivate(true);
@@ -165,15 +169,22 @@ struct Soak {
 int main(int argc, char** argv) {
   unsigned seed = 1;
   int frames = 3000;
-  for (int i = 1; i + 1 < argc; i += 2) {
-    if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
-    if (std::strcmp(argv[i], "--frames") == 0) frames = std::atoi(argv[i + 1]);
+  bool sound = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--sound") == 0) sound = true;
+    if (i + 1 == argc) break;
+    if (std::strcmp(argv[i], "--seed") == 0) seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
+    else if (std::strcmp(argv[i], "--frames") == 0) frames = std::atoi(argv[++i]);
+  }
+  if (sound) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    plat::SetHeadlessSound(true);
   }
   plat::RegisterResources(VelkorPack, VelkorPackCount);
   Soak soak(seed);
-  const bool ok = soak.Play(frames);
-  std::printf("%s layout, seed %u: %d frames, %d games; frames in", NarrowLayout ? "narrow" : "wide", seed, frames,
-              soak.games);
+  const bool ok = soak.Play(frames, sound);
+  std::printf("%s layout, seed %u%s: %d frames, %d games; frames in", NarrowLayout ? "narrow" : "wide", seed,
+              sound ? ", sound device" : "", frames, soak.games);
   const char* comma = "";
   for (const auto& [scene, count] : soak.scenes) {
     std::printf("%s %s %llu", comma, SceneName(scene), static_cast<unsigned long long>(count));

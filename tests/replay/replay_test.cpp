@@ -6,10 +6,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <set>
 
+#include "engine/velSound.h"
+#include "platform/headless.h"
+#include "platform/music.h"
+#include "platform/sound.h"
 #include "tests/replay/bots.h"
 #include "tests/replay/playback.h"
 #include "tests/replay/rows.h"
@@ -51,17 +56,38 @@ std::string InFreshProcess(const std::function<std::string()>& body) {
   return out;
 }
 
-// Plays the game and compares; the first difference, or empty.
-std::string CheckGame(const std::string& game) {
+// What a game did with the sound device, seen at the trace's samples.
+struct SoundSeen {
+  bool device = false;  // open at every sample
+  bool song = false;    // a song was open
+  int plays = 0;        // most sound plays counted at once
+};
+
+// Plays the game and compares; the first difference, or empty. With `seen`
+// the sound device is open, on SDL's dummy driver.
+std::string CheckGame(const std::string& game, SoundSeen* seen = nullptr) {
   replay::Replay r;
   std::string error;
   if (!replay::Load(replay::DataFile(VELKOR_REPLAY_DATA, game, ".replay"), r, error)) return error;
   const std::vector<std::string> expected = ReadLines(replay::DataFile(VELKOR_REPLAY_DATA, game, ".trace"));
   if (expected.empty()) return "no stored trace; record it with scripts/replay --update";
 
+  if (seen) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    plat::SetHeadlessSound(true);
+    seen->device = true;
+  }
   size_t at = 0;
   std::string failure;
   const bool whole = replay::PlayTraced(r, [&](const std::string& line) {
+    if (seen) {
+      seen->device &= plat::AudioDeviceOpen();
+      seen->song |= plat::MusicIsOpen();
+      int plays = 0;
+      for (const velSoundObject& o : velSound::Objects)
+        for (int i = 0; i < o.copies && o.loaded; ++i) plays += plat::SoundPlayCount(o.buffers[i]);
+      seen->plays = std::max(seen->plays, plays);
+    }
     const std::string want = at < expected.size() ? expected[at] : "(the stored trace has ended)";
     ++at;
     failure = replay::Difference(want, line);
@@ -95,6 +121,19 @@ TEST_P(RecordedGame, MatchesItsStoredTrace) {
 
 INSTANTIATE_TEST_SUITE_P(Games, RecordedGame, ::testing::ValuesIn(replay::BotNames),
                          [](const auto& info) { return std::string(info.param); });
+
+// The shortest recorded game again with the sound device open: every sound
+// and song is converted, mixed, looped and stopped, and play is the same.
+TEST(RecordedGameWithSound, MatchesItsStoredTrace) {
+  const std::string failure = InFreshProcess([] {
+    SoundSeen seen;
+    std::string out = CheckGame("rush", &seen);
+    if (!seen.device) out += "\nthe sound device was not open throughout";
+    if (!seen.song || seen.plays == 0) out += "\nthe game played no song or no sound";
+    return out;
+  });
+  EXPECT_TRUE(failure.empty()) << "rush: " << failure;
+}
 
 // The stored rows of all games together cover every counted row.
 TEST(RecordedGames, TogetherReachEveryRow) {
