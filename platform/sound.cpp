@@ -32,6 +32,9 @@ int nextChannel = 0;
 int deviceFreq = 0, deviceChannels = 0;
 Uint16 deviceFormat = 0;
 
+// 256 MiB: over twenty minutes of CD-quality stereo.
+constexpr uint64_t MaxConvertedBytes = uint64_t{256} << 20;
+
 SDL_AudioFormat SdlFormat(const WaveFormat& f) {
   if (f.bitsPerSample == 8) return AUDIO_U8;
   if (f.bitsPerSample == 16) return AUDIO_S16LSB;
@@ -86,8 +89,14 @@ SoundBuffer* CreateSoundBuffer(const WaveFormat& fmt, const uint8_t* samples, si
       delete b;
       return nullptr;
     }
+    // Room for the conversion, within a bound: a longer sound is refused.
+    const uint64_t room = uint64_t{bytes} * static_cast<uint64_t>(cvt.len_mult > 0 ? cvt.len_mult : 1);
+    if (room > MaxConvertedBytes) {
+      delete b;
+      return nullptr;
+    }
     cvt.len = static_cast<int>(bytes);
-    b->converted.assign(bytes * static_cast<size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1), 0);
+    b->converted.assign(room, 0);
     std::copy(samples, samples + bytes, b->converted.begin());
     cvt.buf = b->converted.data();
     if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) {
