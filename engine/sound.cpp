@@ -33,6 +33,19 @@ void ReleaseSlot(velSoundObject& o) {
   }
 }
 
+// Makes `count` buffers of one sound; on failure the slot is left empty.
+bool FillBuffers(velSoundObject& o, int count, const plat::WaveData& wave) {
+  for (int i = 0; i < count; ++i) {
+    o.buffers[i] = plat::CreateSoundBuffer(wave.format, wave.samples.data(), wave.samples.size());
+    if (!o.buffers[i]) {
+      ReleaseSlot(o);
+      return false;
+    }
+    o.frequency[i] = plat::SoundFrequency(o.buffers[i]);
+  }
+  return true;
+}
+
 uint32_t Send(const std::string& cmd) { return plat::SendMusicCommand(cmd); }
 }  // namespace
 
@@ -65,21 +78,25 @@ int LoadObject(const char* name, int copies) {
   while (slot < ObjectCount && Objects[slot].loaded) ++slot;
   if (slot == ObjectCount) return LoadError("オブジェクト数が多過ぎます");
 
-  plat::WaveData wave;
-  std::vector<uint8_t> bytes;
-  bool ok = plat::ReadFile(velSystem::GetExeDir() + name, bytes) && plat::ReadWaveFile(bytes.data(), bytes.size(), wave);
-  if (!ok) {
-    const plat::ResourceEntry* r = plat::FindResource(name);
-    if (!r || !plat::ReadCanonicalWave(r->data, r->size, wave)) return LoadError("WAVEリソースが見つかりません");
-  }
   velSoundObject& o = Objects[slot];
-  for (int i = 0; i < count; ++i) {
-    o.buffers[i] = plat::CreateSoundBuffer(wave.format, wave.samples.data(), wave.samples.size());
-    if (!o.buffers[i]) {
-      ReleaseSlot(o);
-      return LoadError("サウンドバッファが生成できません");
-    }
-    o.frequency[i] = plat::SoundFrequency(o.buffers[i]);
+  // The file beside the executable first. One that cannot be read, or whose
+  // sound cannot be made into buffers, gives way to the resource of that name.
+  constexpr const char* NoBuffer = "サウンドバッファが生成できません";
+  bool fileRead = false;
+  bool made = false;
+  {
+    plat::WaveData wave;
+    std::vector<uint8_t> bytes;
+    fileRead = plat::ReadFile(velSystem::GetExeDir() + name, bytes) &&
+               plat::ReadWaveFile(bytes.data(), bytes.size(), wave);
+    made = fileRead && FillBuffers(o, count, wave);
+  }
+  if (!made) {
+    plat::WaveData wave;
+    const plat::ResourceEntry* r = plat::FindResource(name);
+    if (!r || !plat::ReadCanonicalWave(r->data, r->size, wave))
+      return LoadError(fileRead ? NoBuffer : "WAVEリソースが見つかりません");
+    if (!FillBuffers(o, count, wave)) return LoadError(NoBuffer);
   }
   o.copies = count;
   o.loaded = 1;

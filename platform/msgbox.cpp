@@ -18,11 +18,10 @@ SDL_Window* GameSdlWindow();
 
 void ShowMessageBox(const std::string& caption, const std::string& text) {
   boxes.push_back({caption, text});
-  if (Headless() || !HasWindow()) {
+  // Where no box can be shown the text goes to standard error instead.
+  if (Headless() || !HasWindow() ||
+      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(), GameSdlWindow()) != 0)
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    return;
-  }
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, caption.c_str(), text.c_str(), GameSdlWindow());
 }
 
 const std::vector<RecordedBox>& BoxLog() { return boxes; }

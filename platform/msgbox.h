@@ -10,8 +10,8 @@ struct RecordedBox {
   std::string text;
 };
 
-// Shows a modal warning box where a display exists; headless it is recorded
-// and printed to standard error. Either way it is written to `BoxLog()`.
+// Shows a modal warning box where a display exists; headless, or when the box
+// cannot be shown, it is printed to standard error. Either way it is written to `BoxLog()`.
 void ShowMessageBox(const std::string& caption, const std::string& text);
 const std::vector<RecordedBox>& BoxLog();
 void ClearBoxLog();

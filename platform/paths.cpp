@@ -1,9 +1,11 @@
 #include "platform/paths.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <new>
 
 namespace plat {
 namespace {
@@ -20,6 +22,29 @@ std::string& Dir() {
   }();
   return dir;
 }
+
+// Reads the whole of an open regular file, as long as it was when opened.
+bool ReadRegularFile(int fd, std::vector<uint8_t>& out) {
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+      static_cast<uint64_t>(st.st_size) > MaxFileBytes)
+    return false;
+  try {
+    out.resize(static_cast<size_t>(st.st_size));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  size_t got = 0;
+  while (got < out.size()) {
+    const ssize_t n = read(fd, out.data() + got, out.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;  // cut short while we read: what is there is the file
+    got += static_cast<size_t>(n);
+  }
+  out.resize(got);
+  return true;
+}
 }  // namespace
 
 const std::string& ExeDir() { return Dir(); }
@@ -30,10 +55,15 @@ void SetExeDir(const std::string& dir) {
 }
 
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  out.clear();
+  // Opening never waits: a pipe with no writer or a device opens at once, and
+  // is then refused for not being a plain file.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return false;
+  const bool ok = ReadRegularFile(fd, out);
+  close(fd);
+  if (!ok) out.clear();
+  return ok;
 }
 
 }  // namespace plat

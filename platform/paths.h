@@ -10,6 +10,14 @@ namespace plat {
 const std::string& ExeDir();
 // Tests point the game at a folder of their own.
 void SetExeDir(const std::string& dir);
+
+// The largest file the game reads: 128 MiB, far above any picture, sound or
+// song it ships (the largest is half a megabyte) yet a bound on what one read
+// may take.
+inline constexpr uint64_t MaxFileBytes = uint64_t{128} << 20;
+// Reads a whole regular file of at most MaxFileBytes into `out`. Anything else
+// (missing, a folder, a pipe, a device, too large, a read error) is false with
+// `out` empty; it never blocks on opening and never throws.
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out);
 
 }  // namespace plat
