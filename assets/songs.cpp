@@ -80,14 +80,18 @@ std::vector<uint8_t> MakeStageSong() {
   const std::vector<Chord> bars = StageChords();
   const int n = static_cast<int>(bars.size());
   Song s(140, n * kBar);
-  // Levels: the song peaks near half of full scale, leaving room for the
-  // shot and the blast on top. The drums and the lead's attacks make the
-  // peaks, so they sit lower and the sustained pad carries more of the body.
-  int lead = s.Track("Lead", 0, 80, 78, 70);  // square lead
-  int bass = s.Track("Bass", 1, 38, 78, 64);  // synth bass
-  int pad = s.Track("Pad", 2, 89, 80, 50);    // warm pad
-  int arp = s.Track("Arp", 3, 5, 55, 90);     // electric piano arpeggio
-  int drums = s.Track("Drums", 9, 0, 60);
+  // Levels: the song peaks near three fifths of full scale, leaving room for
+  // the shot and the blast on top. Its peak is its body's height times its
+  // crest, so the parts are voiced to keep the crest low: a flute lead, a
+  // rounded synth bass and a halo pad, whose attacks and waveforms stack into
+  // smaller spikes than a square lead, a plucked synth bass and a warm pad,
+  // whichever way their phases meet from one time round the loop to the next.
+  // The drums stay below the body and the tom fills under the snare.
+  int lead = s.Track("Lead", 0, 73, 94, 70);    // flute lead
+  int bass = s.Track("Bass", 1, 82, 108, 64);   // calliope, two octaves below the lead
+  int pad = s.Track("Pad", 2, 94, 109, 50);     // halo pad
+  int arp = s.Track("Arp", 3, 5, 60, 90);       // electric piano arpeggio
+  int drums = s.Track("Drums", 9, 0, 71);
 
   for (int b = 0; b < n; ++b) {
     const Chord c = bars[b];
@@ -103,7 +107,7 @@ std::vector<uint8_t> MakeStageSong() {
     if (b % 8 == 4 || b == 0) s.Note(drums, t0, kBar / 2, 49, 100);  // crash at each section
     if (b % 4 == 3) {
       for (int k = 0; k < 4; ++k)
-        s.Note(drums, t0 + 6 * kEighth + k * kEighth / 2, kEighth / 2, 47 - 2 * (k / 2), 95);
+        s.Note(drums, t0 + 6 * kEighth + k * kEighth / 2, kEighth / 2, 47 - 2 * (k / 2), 65);
     }
     // Arpeggio in the bridge and turnaround, quiet elsewhere from bar 4 on.
     if (b >= 4) {

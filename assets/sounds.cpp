@@ -12,10 +12,10 @@ namespace {
 constexpr int kRate = 22050;
 constexpr float kTau = 6.2831853f;
 // Ceilings of the two effects, as parts of full scale. The stage music peaks
-// near 0.53 and resampling lifts the blast's by a tenth: the music, a shot
+// near 0.6 and resampling lifts the blast's by a tenth: the music, a shot
 // and a blast at their loudest together still fit below full scale.
-constexpr float kShotPeak = 0.14f;
-constexpr float kBlastPeak = 0.25f;
+constexpr float kShotPeak = 0.13f;
+constexpr float kBlastPeak = 0.23f;
 
 std::vector<int16_t> ToPcm(const std::vector<float>& v) {
   std::vector<int16_t> pcm(v.size());
@@ -48,7 +48,7 @@ std::vector<uint8_t> MakeShotSound() {
   // A falling square-ish zap with a soft click at the front: bright but short,
   // since it repeats on every volley. The next volley cuts it within 70 ms, so
   // the tone stays full for that long instead of spiking at the front; it
-  // peaks at a sixth of full scale, leaving room for the music and a blast.
+  // peaks at an eighth of full scale, leaving room for the music and a blast.
   const int n = kRate / 10;
   std::vector<float> v(n);
   Rng rng(7);
