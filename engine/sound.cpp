@@ -46,6 +46,16 @@ bool FillBuffers(velSoundObject& o, int count, const plat::WaveData& wave) {
   return true;
 }
 
+// The sound in the file beside the executable, made into `count` buffers.
+// `read` tells whether the file held a sound at all; its bytes are gone once
+// this returns, before any built-in copy is loaded in its place.
+bool FillFromFile(velSoundObject& o, int count, const char* name, bool& read) {
+  plat::WaveData wave;
+  std::vector<uint8_t> bytes;
+  read = plat::ReadFile(velSystem::GetExeDir() + name, bytes) && plat::ReadWaveFile(bytes.data(), bytes.size(), wave);
+  return read && FillBuffers(o, count, wave);
+}
+
 uint32_t Send(const std::string& cmd) { return plat::SendMusicCommand(cmd); }
 }  // namespace
 
@@ -83,15 +93,7 @@ int LoadObject(const char* name, int copies) {
   // sound cannot be made into buffers, gives way to the resource of that name.
   constexpr const char* NoBuffer = "サウンドバッファが生成できません";
   bool fileRead = false;
-  bool made = false;
-  {
-    plat::WaveData wave;
-    std::vector<uint8_t> bytes;
-    fileRead = plat::ReadFile(velSystem::GetExeDir() + name, bytes) &&
-               plat::ReadWaveFile(bytes.data(), bytes.size(), wave);
-    made = fileRead && FillBuffers(o, count, wave);
-  }
-  if (!made) {
+  if (!FillFromFile(o, count, name, fileRead)) {
     plat::WaveData wave;
     const plat::ResourceEntry* r = plat::FindResource(name);
     if (!r || !plat::ReadCanonicalWave(r->data, r->size, wave))

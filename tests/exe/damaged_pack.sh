@@ -22,17 +22,14 @@ time_limit=40
 # Each run in a network namespace of its own keeps its single-instance lock
 # apart from every other copy of the game; where that is not allowed the runs
 # go one at a time.
-isolate=()
+source "$(dirname "$0")/isolate.sh"
 jobs_max=1
-for try in "unshare -n" "unshare -rn"; do
-  if $try true 2>/dev/null; then
-    read -ra isolate <<<"$try"
-    jobs_max=$(nproc)
-    [ "$jobs_max" -le 8 ] || jobs_max=8
-    break
-  fi
-done
-[ ${#isolate[@]} -gt 0 ] || echo "no network namespace: runs one at a time"
+if [ ${#isolate[@]} -gt 0 ]; then
+  jobs_max=$(nproc)
+  [ "$jobs_max" -le 8 ] || jobs_max=8
+else
+  echo "no network namespace: runs one at a time"
+fi
 
 # 64 MiB of 8-bit mono samples at 1000 Hz: a valid sound whose conversion to
 # the device's format would take gigabytes.

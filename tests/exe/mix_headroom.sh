@@ -19,12 +19,9 @@ for ((t = 3500; t < end; t += 400)); do keys+=",$t:77"; done
 for ((t = 3500; t < end; t += 1500)); do keys+=",$t:37,$((t + 700)):39"; done
 keys+=",$end:27"
 
-# A network namespace of its own keeps the game's single-instance lock apart
-# from any other copy on this machine, where that is allowed.
-run=()
-unshare -n true 2>/dev/null && run=(unshare -n)
+source "$(dirname "$0")/isolate.sh"
 VELKOR_HEADLESS=1 VELKOR_HEADLESS_SOUND=1 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/mix.raw" \
-  VELKOR_KEYS="$keys" timeout 60 "${run[@]}" "$exe" 2>/dev/null
+  VELKOR_KEYS="$keys" timeout 60 "${isolate[@]}" "$exe" 2>/dev/null
 code=$?
 echo "game: exit $code"
 [ "$code" -eq 0 ] && "$level" "$dir/mix.raw" 25
