@@ -1,49 +1,80 @@
 // Scripted keys for a run started from the command line.
+#include "platform/key_script.h"
+
 #include <algorithm>
+#include <charconv>
+#include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <limits>
 
 #include "platform/clock.h"
+#include "platform/keys.h"
 #include "platform/window_state.h"
 
 namespace plat {
+namespace {
 
-void LoadKeyScript() {
-  const char* env = std::getenv("VELKOR_KEYS");
-  if (!env) return;
-  std::string spec(env);
-  size_t i = 0;
-  while (i < spec.size()) {
-    size_t end = spec.find(',', i);
-    if (end == std::string::npos) end = spec.size();
-    const std::string item = spec.substr(i, end - i);
-    const size_t colon = item.find(':');
-    if (colon != std::string::npos)
-      W().script.emplace_back(static_cast<uint32_t>(std::strtoul(item.c_str(), nullptr, 10)),
-                              std::atoi(item.c_str() + colon + 1));
-    i = end + 1;
-  }
+constexpr uint64_t HoldMs = 100;  // long enough for the game to see the key
+
+// A whole string of decimal digits, no sign, within [low, high].
+bool Number(const std::string& text, uint64_t low, uint64_t high, uint64_t& out) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, out);
+  return !text.empty() && text[0] != '-' && error == std::errc{} && stop == end && out >= low && out <= high;
 }
 
-// Each scripted key is held for 100 ms, long enough for the game to see it.
+}  // namespace
+
+std::vector<ScriptedKey> ParseKeyScript(const std::string& spec, std::vector<std::string>& refused) {
+  std::vector<ScriptedKey> out;
+  for (size_t i = 0; i <= spec.size();) {
+    const size_t end = std::min(spec.find(',', i), spec.size());
+    const std::string item = spec.substr(i, end - i);
+    i = end + 1;
+    if (item.empty()) continue;
+    const size_t colon = item.find(':');
+    uint64_t at = 0, key = 0;
+    if (colon == std::string::npos || !Number(item.substr(0, colon), 0, std::numeric_limits<uint32_t>::max(), at) ||
+        !Number(item.substr(colon + 1), 1, KeyCount - 1, key)) {
+      refused.push_back(item);
+      continue;
+    }
+    out.push_back({at, static_cast<int>(key)});
+    out.push_back({at + HoldMs, -static_cast<int>(key)});
+  }
+  // At one moment a release goes first, so that a key let go and pressed
+  // again reads as pressed.
+  std::stable_sort(out.begin(), out.end(), [](const ScriptedKey& a, const ScriptedKey& b) {
+    return a.atMs < b.atMs || (a.atMs == b.atMs && a.key < 0 && b.key > 0);
+  });
+  return out;
+}
+
+void LoadKeyScript() {
+  WindowState& w = W();
+  w.scriptStarted = false;
+  w.script.clear();
+  const char* env = std::getenv("VELKOR_KEYS");
+  if (!env) return;
+  std::vector<std::string> refused;
+  const std::vector<ScriptedKey> keys = ParseKeyScript(env, refused);
+  for (const std::string& item : refused)
+    std::fprintf(stderr, "VELKOR: VELKOR_KEYS entry \"%s\" refused: not ms:key (ms 0 to %u, key 1 to %d)\n",
+                 item.c_str(), std::numeric_limits<uint32_t>::max(), KeyCount - 1);
+  w.script.assign(keys.begin(), keys.end());
+}
+
 void RunKeyScript() {
   WindowState& w = W();
-  constexpr uint32_t HoldMs = 100;
   if (!w.scriptStarted) {
     w.scriptStarted = true;
     w.scriptStartMs = Milliseconds();
   }
-  while (!w.script.empty() && Milliseconds() - w.scriptStartMs >= w.script.front().first) {
-    const uint32_t at = w.script.front().first;
-    const int key = w.script.front().second;
+  const uint64_t elapsed = Milliseconds() - w.scriptStartMs;
+  while (!w.script.empty() && elapsed >= w.script.front().atMs) {
+    const int key = w.script.front().key;
     w.script.pop_front();
-    if (key > 0) {
-      QueueKey(key, true, false);
-      auto later = std::find_if(w.script.begin(), w.script.end(), [&](const auto& e) { return e.first > at + HoldMs; });
-      w.script.insert(later, {at + HoldMs, -key});
-    } else {
-      QueueKey(-key, false, false);
-    }
+    QueueKey(key > 0 ? key : -key, key > 0, false);
   }
 }
 

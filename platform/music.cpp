@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <new>
 #include <vector>
 
 #include "platform/clock.h"
@@ -111,10 +112,10 @@ uint32_t Open(const std::vector<std::string>& w) {
   // then looked for among the executable's resources under the same name.
   std::vector<uint8_t> bytes;
   uint32_t length = 0;
-  if (!ReadFile(w[1], bytes) || !MidiLengthMs(bytes.data(), bytes.size(), length)) {
+  if (!ReadFile(w[1], bytes, MaxSongBytes) || !MidiPlayable(bytes.data(), bytes.size(), length)) {
     const std::string& dir = ExeDir();
     const ResourceEntry* r = w[1].compare(0, dir.size(), dir) == 0 ? FindResource(w[1].substr(dir.size())) : nullptr;
-    if (!r || !MidiLengthMs(r->data, r->size, length)) return ErrFile;
+    if (!r || !MidiPlayable(r->data, r->size, length)) return ErrFile;
     bytes.assign(r->data, r->data + r->size);
   }
   song = Song{};
@@ -171,10 +172,10 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
 
 void PollMusic() {
   if (!song.open || !song.playing) return;
-  // A play lasts at least a frame, whatever the song or the synthesiser says:
-  // a song that ends at once is then restarted no more than once a frame, and
-  // the game gets its turn between the restarts.
-  constexpr uint32_t ShortestPlayMs = 17;
+  // A play lasts at least a second, whatever the song or the synthesiser says:
+  // a song that ends at once is then started again no more than once a
+  // second, rather than every frame with every note of its first moment.
+  constexpr uint32_t ShortestPlayMs = 1000;
   const uint32_t played = Milliseconds() - song.startMs;
   if (played < ShortestPlayMs) return;
   // The song's own length decides: the synthesiser reports its end only once
@@ -235,9 +236,31 @@ struct TempoChange {
   uint64_t tick;
   uint32_t usPerQuarter;
 };
+
+// Microseconds from the song's start to each tick of `ticks` (sorted), through the tempo map.
+std::vector<double> TicksToMicros(const std::vector<uint64_t>& ticks, std::vector<TempoChange> tempos,
+                                  uint32_t division) {
+  std::stable_sort(tempos.begin(), tempos.end(),
+                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
+  std::vector<double> out;
+  out.reserve(ticks.size());
+  double micros = 0;
+  uint64_t at = 0;
+  uint32_t tempo = 500000;
+  size_t next = 0;
+  for (const uint64_t tick : ticks) {
+    for (; next < tempos.size() && tempos[next].tick < tick; ++next) {
+      micros += double(tempos[next].tick - at) * tempo / division;
+      at = tempos[next].tick;
+      tempo = tempos[next].usPerQuarter;
+    }
+    out.push_back(micros + double(tick - at) * tempo / division);
+  }
+  return out;
+}
 }  // namespace
 
-bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
+bool ReadMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
   Reader r{data, data + size};
   if (!data || size < 14 || std::string(reinterpret_cast<const char*>(data), 4) != "MThd") return false;
   r.Skip(4);
@@ -250,67 +273,85 @@ bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
   if (!r.ok || division == 0 || (division & 0x8000)) return false;  // frame-based timing is not used here
 
   std::vector<TempoChange> tempos;
+  std::vector<uint64_t> ticks;  // of every event, the song's end last
   uint64_t lastTick = 0;
-  for (uint32_t t = 0; t < tracks; ++t) {
-    if (static_cast<size_t>(r.end - r.p) < 8) return false;
-    const bool isTrack = std::string(reinterpret_cast<const char*>(r.p), 4) == "MTrk";
-    r.Skip(4);
-    const uint32_t len = r.Be(4);
-    if (!r.ok || len > static_cast<size_t>(r.end - r.p)) return false;
-    if (!isTrack) {
-      r.Skip(len);
-      --t;
-      continue;
-    }
-    Reader tr{r.p, r.p + len};
-    r.Skip(len);
-    uint64_t tick = 0;
-    uint8_t status = 0;
-    while (tr.ok && tr.p < tr.end) {
-      tick += tr.VarLen();
-      uint8_t b = tr.Byte();
-      if (b == 0xFF) {
-        const uint8_t type = tr.Byte();
-        const uint32_t n = tr.VarLen();
-        if (type == 0x51 && n == 3) {
-          tempos.push_back({tick, tr.Be(3)});
-        } else {
-          tr.Skip(n);
-        }
-        if (type == 0x2F) break;
-      } else if (b == 0xF0 || b == 0xF7) {
-        tr.Skip(tr.VarLen());
-      } else {
-        if (b & 0x80) {
-          status = b;
-          b = tr.Byte();
-        } else if (!status) {
-          return false;  // running status with nothing to run on
-        }
-        const uint8_t kind = status & 0xF0;
-        if (kind != 0xC0 && kind != 0xD0) tr.Byte();
+  try {
+    for (uint32_t t = 0; t < tracks; ++t) {
+      if (static_cast<size_t>(r.end - r.p) < 8) return false;
+      const bool isTrack = std::string(reinterpret_cast<const char*>(r.p), 4) == "MTrk";
+      r.Skip(4);
+      const uint32_t len = r.Be(4);
+      if (!r.ok || len > static_cast<size_t>(r.end - r.p)) return false;
+      if (!isTrack) {
+        r.Skip(len);
+        --t;
+        continue;
       }
+      Reader tr{r.p, r.p + len};
+      r.Skip(len);
+      uint64_t tick = 0;
+      uint8_t status = 0;
+      while (tr.ok && tr.p < tr.end) {
+        tick += tr.VarLen();
+        uint8_t b = tr.Byte();
+        if (b == 0xFF) {
+          const uint8_t type = tr.Byte();
+          const uint32_t n = tr.VarLen();
+          if (type == 0x51 && n == 3) {
+            tempos.push_back({tick, tr.Be(3)});
+          } else {
+            tr.Skip(n);
+          }
+          if (type == 0x2F) break;
+        } else if (b == 0xF0 || b == 0xF7) {
+          tr.Skip(tr.VarLen());
+        } else {
+          if (b & 0x80) {
+            status = b;
+            b = tr.Byte();
+          } else if (!status) {
+            return false;  // running status with nothing to run on
+          }
+          const uint8_t kind = status & 0xF0;
+          if (kind != 0xC0 && kind != 0xD0) tr.Byte();
+        }
+        ticks.push_back(tick);
+      }
+      if (!tr.ok) return false;
+      lastTick = std::max(lastTick, tick);
     }
-    if (!tr.ok) return false;
-    lastTick = std::max(lastTick, tick);
+    if (!r.ok && tracks) return false;
+    std::sort(ticks.begin(), ticks.end());
+    ticks.push_back(lastTick);
+    const std::vector<double> micros = TicksToMicros(ticks, std::move(tempos), division);
+    size_t busiest = 0;
+    for (size_t first = 0, end = 0; first + 1 < micros.size(); ++first) {
+      while (end + 1 < micros.size() && micros[end] < micros[first] + 100000) ++end;
+      busiest = std::max(busiest, end - first);
+    }
+    facts.busiestTenth = static_cast<uint32_t>(std::min<size_t>(busiest, std::numeric_limits<uint32_t>::max()));
+    // A damaged file can describe a song far longer than the clock counts:
+    // such a song lasts as long as the clock can tell.
+    constexpr double longest = std::numeric_limits<uint32_t>::max();
+    facts.lengthMs = static_cast<uint32_t>(std::min(micros.back() / 1000.0, longest));
+  } catch (const std::bad_alloc&) {
+    return false;
   }
-  if (!r.ok && tracks) return false;
-  std::stable_sort(tempos.begin(), tempos.end(),
-                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
-  double micros = 0;
-  uint64_t at = 0;
-  uint32_t tempo = 500000;
-  for (const TempoChange& c : tempos) {
-    if (c.tick >= lastTick) break;
-    micros += double(c.tick - at) * tempo / division;
-    at = c.tick;
-    tempo = c.usPerQuarter;
-  }
-  micros += double(lastTick - at) * tempo / division;
-  // A damaged file can describe a song far longer than the clock counts: such
-  // a song lasts as long as the clock can tell.
-  constexpr double longest = std::numeric_limits<uint32_t>::max();
-  ms = static_cast<uint32_t>(std::min(micros / 1000.0, longest));
+  return true;
+}
+
+bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
+  MidiFacts facts;
+  if (!ReadMidi(data, size, facts)) return false;
+  ms = facts.lengthMs;
+  return true;
+}
+
+bool MidiPlayable(const uint8_t* data, size_t size, uint32_t& lengthMs) {
+  MidiFacts facts;
+  if (size > MaxSongBytes || !ReadMidi(data, size, facts) || facts.busiestTenth > MaxSongEventsInATenth)
+    return false;
+  lengthMs = facts.lengthMs;
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <new>
 
@@ -24,10 +25,10 @@ std::string& Dir() {
 }
 
 // Reads the whole of an open regular file, as long as it was when opened.
-bool ReadRegularFile(int fd, std::vector<uint8_t>& out) {
+bool ReadRegularFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& out) {
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
-      static_cast<uint64_t>(st.st_size) > MaxFileBytes)
+      static_cast<uint64_t>(st.st_size) > maxBytes)
     return false;
   try {
     out.resize(static_cast<size_t>(st.st_size));
@@ -54,13 +55,13 @@ void SetExeDir(const std::string& dir) {
   if (Dir().empty() || Dir().back() != '/') Dir() += '/';
 }
 
-bool ReadFile(const std::string& path, std::vector<uint8_t>& out) {
+bool ReadFile(const std::string& path, std::vector<uint8_t>& out, uint64_t maxBytes) {
   out.clear();
   // Opening never waits: a pipe with no writer or a device opens at once, and
   // is then refused for not being a plain file.
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return false;
-  const bool ok = ReadRegularFile(fd, out);
+  const bool ok = ReadRegularFile(fd, std::min(maxBytes, MaxFileBytes), out);
   close(fd);
   if (!ok) out.clear();
   return ok;

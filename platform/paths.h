@@ -15,9 +15,10 @@ void SetExeDir(const std::string& dir);
 // song it ships (the largest is half a megabyte) yet a bound on what one read
 // may take.
 inline constexpr uint64_t MaxFileBytes = uint64_t{128} << 20;
-// Reads a whole regular file of at most MaxFileBytes into `out`. Anything else
-// (missing, a folder, a pipe, a device, too large, a read error) is false with
-// `out` empty; it never blocks on opening and never throws.
-bool ReadFile(const std::string& path, std::vector<uint8_t>& out);
+// Reads a whole regular file of at most MaxFileBytes (or `maxBytes`, when
+// less) into `out`. Anything else (missing, a folder, a pipe, a device, too
+// large, a read error) is false with `out` empty; it never blocks on opening
+// and never throws.
+bool ReadFile(const std::string& path, std::vector<uint8_t>& out, uint64_t maxBytes = MaxFileBytes);
 
 }  // namespace plat

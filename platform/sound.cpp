@@ -103,6 +103,10 @@ bool OpenAudio() {
   open = true;
   device = false;
   if (Headless() && !HeadlessSound()) return true;
+  // SDL's events start with the audio and would turn SIGINT and SIGTERM into
+  // quit events, which a headless run never reads: there the signals keep
+  // their usual effect and end the run at once.
+  if (Headless()) SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return true;
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

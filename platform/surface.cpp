@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -125,28 +126,41 @@ void FillPixels(uint32_t* d, size_t n, uint32_t pixel) {
 // Finds the runs of a picture that keyed blits may copy run by run, and keeps
 // them where that pays: counting each run as sixteen pixels of the keyed
 // loop, the runs and the pixels in them must come to less than half the
-// picture.
-void FindKeyRuns(Surface* s) {
+// picture. The runs are counted before any room is taken for them.
+template <typename OnRun>
+void ForEachKeyRun(const Surface* s, OnRun onRun) {
   const uint32_t key = s->colorKey;
-  std::vector<uint32_t> index(2 + static_cast<size_t>(s->height));
-  index[0] = key;
-  size_t shown = 0;
   for (int y = 0; y < s->height; ++y) {
-    index[1 + y] = static_cast<uint32_t>(index.size());
     const uint32_t* row = s->Row(y);
     for (int x = 0; x < s->width;) {
       int end = x;
       while (end < s->width && row[end] != key) ++end;
-      if (end > x) {
-        index.push_back(static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16);
-        shown += end - x;
-      }
+      if (end > x) onRun(y, x, end);
       x = end + 1;
     }
   }
-  index[1 + s->height] = static_cast<uint32_t>(index.size());
-  const size_t runs = index.size() - index[1];
-  if (2 * (shown + 16 * runs) < s->pixels.size()) s->keyRuns = std::move(index);
+}
+
+void FindKeyRuns(Surface* s) {
+  size_t shown = 0, runs = 0;
+  ForEachKeyRun(s, [&](int, int x, int end) {
+    shown += end - x;
+    ++runs;
+  });
+  if (2 * (shown + 16 * runs) >= s->pixels.size()) return;
+  std::vector<uint32_t> index(2 + static_cast<size_t>(s->height));
+  index.reserve(index.size() + runs);
+  index[0] = s->colorKey;
+  int rowsDone = 0;
+  const auto closeRows = [&](int upTo) {
+    for (; rowsDone <= upTo; ++rowsDone) index[1 + rowsDone] = static_cast<uint32_t>(index.size());
+  };
+  ForEachKeyRun(s, [&](int y, int x, int end) {
+    closeRows(y);
+    index.push_back(static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16);
+  });
+  closeRows(s->height);
+  s->keyRuns = std::move(index);
 }
 
 // Row y of a picture with key runs, columns [x1, x2), copied to d run by run.
@@ -168,10 +182,16 @@ uint32_t Le32(const uint8_t* p) {
 
 Surface* CreateSurface(int w, int h) {
   if (w <= 0 || h <= 0 || w > 16384 || h > 16384) return nullptr;
-  auto* s = new Surface;
+  auto* s = new (std::nothrow) Surface;
+  if (!s) return nullptr;
+  try {
+    s->pixels.assign(static_cast<size_t>(w) * h, 0);
+  } catch (const std::bad_alloc&) {
+    delete s;
+    return nullptr;
+  }
   s->width = w;
   s->height = h;
-  s->pixels.assign(static_cast<size_t>(w) * h, 0);
   ++liveSurfaces;
   return s;
 }
@@ -274,7 +294,7 @@ Surface* DecodeBmp(const uint8_t* data, size_t size) {
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return nullptr;
   const bool bottomUp = rawHeight > 0;
   const int64_t height = bottomUp ? rawHeight : -int64_t{rawHeight};
-  if (width > 16384 || height > 16384) return nullptr;
+  if (width > MaxPictureSide || height > MaxPictureSide) return nullptr;
 
   uint32_t palette[256] = {};
   if (bpp <= 8) {
@@ -308,7 +328,12 @@ Surface* DecodeBmp(const uint8_t* data, size_t size) {
       }
     }
   }
-  FindKeyRuns(s);
+  try {
+    FindKeyRuns(s);
+  } catch (const std::bad_alloc&) {
+    DestroySurface(s);
+    return nullptr;
+  }
   return s;
 }
 

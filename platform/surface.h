@@ -61,8 +61,13 @@ inline uint32_t Rgb(int r, int g, int b) {
          static_cast<uint32_t>(b & 255);
 }
 
+// The widest and tallest picture decoded: far above any picture of the game
+// (the largest is 360 x 480), and a surface of at most 64 MiB.
+constexpr int MaxPictureSide = 4096;
+
 // Decodes a Windows BMP (1, 4, 8, 24 or 32 bits, uncompressed, top-down or
-// bottom-up). Returns nullptr for anything malformed or truncated.
+// bottom-up). Returns nullptr for anything malformed or truncated, larger than
+// MaxPictureSide either way, or that memory cannot be found for.
 Surface* DecodeBmp(const uint8_t* data, size_t size);
 
 }  // namespace plat

@@ -135,8 +135,6 @@ bool CreateGameWindow(const WindowDesc& desc) {
   DestroySurface(w.screen);
   w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
   w.exists = true;
-  w.scriptStarted = false;
-  w.script.clear();
   LoadKeyScript();
   w.cursorShown = true;
   w.mouseHeld[0] = w.mouseHeld[1] = false;

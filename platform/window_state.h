@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <deque>
 #include <string>
-#include <utility>
 
+#include "platform/key_script.h"
 #include "platform/keys.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -33,11 +33,8 @@ struct WindowState {
   bool cursorShown = true;
   int headlessCursorX = 0, headlessCursorY = 0;
   bool mouseHeld[2] = {false, false};
-  // A run started from the command line may take scripted keys from
-  // VELKOR_KEYS, "ms:key,ms:key...": each key is pressed that many ms after
-  // the first frame, however long the pictures took to load before it (the
-  // executables' own tests use it). The first frame is the first message pump.
-  std::deque<std::pair<uint32_t, int>> script;
+  // The scripted keys still to come (key_script.h), in time order.
+  std::deque<ScriptedKey> script;
   bool scriptStarted = false;
   uint32_t scriptStartMs = 0;
   std::string failure;  // why the window could not be made
@@ -52,9 +49,5 @@ void QueueMouseButton(int button, bool down, bool doubleClick);
 void ReleaseHeldButtons();
 void ClampToClient(int& x, int& y);
 void TranslateSdlEvent(const SDL_Event& e);
-
-// VELKOR_KEYS, read when the window is made and played out as messages are pumped.
-void LoadKeyScript();
-void RunKeyScript();
 
 }  // namespace plat

@@ -1,8 +1,6 @@
 // The pacer, wait slots, key and mouse state, activation and the roads to shutdown.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 
 #include "engine/layout.h"
 #include "engine/velDraw.h"
@@ -256,36 +254,6 @@ TEST_F(InputTest, CursorHidesOverTheNarrowWindowOnly) {
   plat::SetHeadlessCursor(ClientOriginX + ScreenWidth, ClientOriginY + 10);
   run.Pass();
   EXPECT_EQ(CursorShown, 1);
-}
-
-// Keys scripted through VELKOR_KEYS, as the executables' own tests give them.
-class KeyScriptTest : public ::testing::Test {
- protected:
-  void SetUp() override { test_scenes::Reset(); }
-  void TearDown() override {
-    unsetenv("VELKOR_KEYS");
-    test_scenes::Reset();
-  }
-};
-
-TEST_F(KeyScriptTest, KeysCountFromTheFirstFrameHoweverLongTheLoadTook) {
-  setenv("VELKOR_KEYS", "50:90", 1);  // Z, 50 ms in, held for 100 ms
-  test_scenes::Get().loadAssets = [] {
-    test_scenes::DefaultLoad();
-    plat::AdvanceVirtualClock(3'000'000);  // the pictures take three seconds
-  };
-  std::vector<int> states;
-  test_scenes::Get().scene = [&states](int) {
-    int state = states.empty() ? KeyUp : states.back();
-    velSystem::PollKey('Z', &state);
-    states.push_back(state);
-  };
-  harness::Run run;
-  run.Frames(20);
-  const auto pressed = std::find(states.begin(), states.end(), KeyPressed);
-  ASSERT_TRUE(pressed != states.end()) << "the key was seen";
-  EXPECT_GE(pressed - states.begin(), 2) << "50 ms after the first frame";
-  EXPECT_GE(std::count(states.begin(), states.end(), KeyHeld), 4);
 }
 
 class SceneFlowTest : public ::testing::Test {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Plays each executable headless into Stage 1 with one pack file replaced by
 # something that is not a usable file: a folder, a named pipe, an endless
-# device, a file far too large, and (for a sound) a valid sound too long to
-# convert. Each run must end with 0 in time and within a memory bound, with no
-# error box on standard error (the built-in copy was used), having opened the
-# stage song (it reached Stage 1).
+# device, a file far too large, and valid files too heavy to play: a sound too
+# long to convert, songs whose notes come all at once or a tick apart, and
+# pictures of the largest size taken and far above it. Each run must end with
+# 0 in time and within a memory bound, with no error box on standard error
+# (the built-in copy was used), having opened the stage song (it reached
+# Stage 1), and must take its Esc as promptly as a run of the plain pack.
 # Usage: damaged_pack.sh RUNNER MEMORY_LIMIT_MIB EXECUTABLE...
 set -u
 runner=$1
@@ -48,6 +50,42 @@ if [ "$(stat -c %s "$work/long.wav")" -ne $((44 + samples)) ]; then
   exit 1
 fi
 
+# Songs of one track, 480 ticks a beat: a note on, then a repeated unit of
+# its end and the next note (running status), cut to a size; the whole song
+# is valid.
+be32() {
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 >> 24 & 255)) $(($1 >> 16 & 255)) $(($1 >> 8 & 255)) $(($1 & 255)))"
+}
+song() {  # unit (printf escapes, 6 bytes), bytes of notes, file
+  printf "$1" >"$work/unit"
+  while [ "$(stat -c %s "$work/unit")" -lt "$2" ]; do cat "$work/unit" "$work/unit" >"$work/unit2"; mv "$work/unit2" "$work/unit"; done
+  {
+    printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0MTrk'; be32 $(($2 + 8))
+    printf '\x00\x90\x3c\x64'; head -c "$2" "$work/unit"; printf '\x00\xff\x2f\x00'
+  } >"$3"
+}
+song '\x00\x3c\x00\x00\x3c\x64' 999996 "$work/at_once.mid"        # about a megabyte of notes at time 0
+song '\x00\x3c\x00\x00\x3c\x64' 9999996 "$work/at_once_large.mid" # ten megabytes of them
+song '\x00\x3c\x00\x01\x3c\x64' 999996 "$work/tick_apart.mid"     # notes a tick apart, within every bound
+song '\x00\x3c\x00\x01\x3c\x64' 15999996 "$work/tick_apart_large.mid"
+
+# 1-bit pictures of alternating pixels, bottom-up: the largest size the game
+# takes, and 16384 pixels square.
+picture() {  # side, file
+  local stride=$(($1 / 8))
+  {
+    printf 'BM'; le32 $((62 + stride * $1)); le32 0; le32 62; le32 40; le32 "$1"; le32 "$1"
+    printf '\x01\x00\x01\x00'; le32 0; le32 $((stride * $1)); le32 2835; le32 2835; le32 2; le32 0
+    printf '\x00\x00\x00\x00\xff\xff\xff\x00'
+    head -c $((stride * $1)) /dev/zero | tr '\0' '\125'
+  } >"$2"
+}
+picture 4096 "$work/large.bmp"
+picture 16384 "$work/huge.bmp"
+for f in at_once.mid at_once_large.mid tick_apart.mid tick_apart_large.mid large.bmp huge.bmp; do
+  [ -s "$work/$f" ] || { echo "$f was not made"; exit 1; }
+done
+
 damage() {  # kind, file
   rm -rf "$2"
   case $1 in
@@ -57,6 +95,8 @@ damage() {  # kind, file
     urandom) ln -s /dev/urandom "$2" ;;
     oversize) truncate -s 1G "$2" ;;  # sparse, far above the game's bound
     long_sound) cp "$work/long.wav" "$2" ;;
+    plain) ;;
+    *) cp "$work/$1".* "$2" ;;
   esac
 }
 
@@ -81,7 +121,9 @@ for exe in "$@"; do
       cases+=("$exe|$kind|$file")
     done
   done
-  cases+=("$exe|long_sound|SOUND/SHOT.WAV")
+  cases+=("$exe|long_sound|SOUND/SHOT.WAV" "$exe|plain|-")
+  for kind in at_once at_once_large tick_apart tick_apart_large; do cases+=("$exe|$kind|MIDI/VKS1.MID"); done
+  for kind in large huge; do cases+=("$exe|$kind|IMAGE/TITLEC.BMP"); done
 done
 
 n=0
@@ -93,21 +135,40 @@ for c in "${cases[@]}"; do
 done
 wait
 
-status=0
-printf '%-10s %-16s %-14s %4s %7s %9s %s\n' case file executable exit seconds peak_kib
+# Esc comes 9 s after the first frame: a run takes it promptly when it ends
+# within a second and a half of when the plain pack's run ended, counted from
+# the stage song's opening where that is seen, else from the start.
+declare -A base_seconds base_since
 for i in $(seq 1 "$n"); do
-  read -r kind file exe code seconds peak opened <"$work/result.$i"
+  read -r kind file exe code seconds peak opened since <"$work/result.$i"
+  [ "$kind" = plain ] && base_seconds[$exe]=$seconds base_since[$exe]=$since
+done
+late() {  # exe, seconds, since: prints how late, fails when too late
+  local lag
+  if [[ $3 != -* && ${base_since[$1]} != -* ]]; then lag=$(awk "BEGIN { print $3 - ${base_since[$1]} }")
+  else lag=$(awk "BEGIN { print $2 - ${base_seconds[$1]} }"); fi
+  echo "$lag"
+  awk "BEGIN { exit !($lag <= 1.5) }"
+}
+
+status=0
+printf '%-17s %-16s %-14s %4s %7s %9s %5s %s\n' case file executable exit seconds peak_kib late verdict
+for i in $(seq 1 "$n"); do
+  read -r kind file exe code seconds peak opened since <"$work/result.$i"
   verdict=ok
   # A stage song that is a device is never opened as a file in its folder.
   song_seen=$opened
   [[ $file == MIDI/VKS1.MID && ($kind == zero || $kind == urandom) ]] && song_seen=1
+  lag=$(late "$exe" "$seconds" "$since")
+  prompt=$?
   if [ "$code" = 124 ]; then verdict="still running after $time_limit s"
   elif [ "$code" = 137 ] || [ "$peak" -gt $((memory_limit_mib * 1024)) ]; then verdict="over $memory_limit_mib MiB"
   elif [ "$code" != 0 ]; then verdict="exit $code"
   elif [ -s "$work/$i/err" ]; then verdict="wrote: $(head -c 200 "$work/$i/err")"
   elif [ "$song_seen" != 1 ]; then verdict="never reached Stage 1"
+  elif [ "$prompt" != 0 ]; then verdict="Esc taken late"
   fi
-  printf '%-10s %-16s %-14s %4s %7s %9s %s\n' "$kind" "$file" "$exe" "$code" "$seconds" "$peak" "$verdict"
+  printf '%-17s %-16s %-14s %4s %7s %9s %5s %s\n' "$kind" "$file" "$exe" "$code" "$seconds" "$peak" "$lag" "$verdict"
   [ "$verdict" = ok ] || status=1
 done
 exit $status

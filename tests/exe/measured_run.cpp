@@ -1,11 +1,13 @@
 // Runs a command with a time and a memory limit and prints one line about the
 // run: exit status (124 when it was killed at the time limit, 137 at the
-// memory limit), seconds, peak resident memory in KiB, and whether the watched
-// file was opened (1 or 0). A run that eats memory without end is stopped
-// early, before it can starve the machine.
+// memory limit), seconds, peak resident memory in KiB, whether the watched
+// file was opened (1 or 0), and the seconds from its first opening to the end
+// (-1 when it was never opened). A run that eats memory without end is
+// stopped early, before it can starve the machine.
 // Usage: measured_run LIMIT_SECONDS LIMIT_MIB WATCHED_FILE COMMAND [ARG...]
 #include <signal.h>
 #include <sys/inotify.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -60,30 +62,41 @@ int main(int argc, char** argv) {
     return 2;
   }
   const auto start = std::chrono::steady_clock::now();
+  const pid_t runner = getpid();
   const pid_t child = fork();
   if (child < 0) return 2;
   if (child == 0) {
+    // The run ends with this one, whatever ends it.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != runner) _exit(127);
     execvp(argv[4], argv + 4);
     std::perror(argv[4]);
     _exit(127);
   }
+  const auto secondsSince = [](std::chrono::steady_clock::time_point from) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - from).count();
+  };
   bool opened = false;
+  std::chrono::steady_clock::time_point openedAt;
   int killedWith = 0;
   int status = 0;
   rusage usage{};
   for (;;) {
     const pid_t done = wait4(child, &status, WNOHANG, &usage);
-    opened = SawOpen(watch, name) || opened;
+    if (!opened && SawOpen(watch, name)) {
+      opened = true;
+      openedAt = std::chrono::steady_clock::now();
+    }
     if (done == child) break;
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = secondsSince(start);
     if (killedWith == 0 && (seconds > limit || ResidentKib(child) > limitKib)) {
       killedWith = seconds > limit ? 124 : 137;
       kill(child, SIGKILL);
     }
     usleep(20000);
   }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const int code = killedWith ? killedWith : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  std::printf("%d %.1f %ld %d\n", code, seconds, usage.ru_maxrss, opened ? 1 : 0);
+  std::printf("%d %.1f %ld %d %.2f\n", code, secondsSince(start), usage.ru_maxrss, opened ? 1 : 0,
+              opened ? secondsSince(openedAt) : -1.0);
   return 0;
 }

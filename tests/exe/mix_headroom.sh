@@ -21,7 +21,7 @@ keys+=",$end:27"
 
 source "$(dirname "$0")/isolate.sh"
 VELKOR_HEADLESS=1 VELKOR_HEADLESS_SOUND=1 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$dir/mix.raw" \
-  VELKOR_KEYS="$keys" timeout 60 "${isolate[@]}" "$exe" 2>/dev/null
+  VELKOR_KEYS="$keys" timeout -k 5 60 "${isolate[@]}" "$exe" 2>/dev/null
 code=$?
 echo "game: exit $code"
 [ "$code" -eq 0 ] && "$level" "$dir/mix.raw" 25

@@ -15,7 +15,7 @@ refused() {  # what, the words the message must hold, then env arguments
   # A copy of the game running elsewhere on this machine makes this one a
   # second copy, which leaves quietly with 0: try again a few times.
   for try in 1 2 3 4 5; do
-    err=$(env "$@" XDG_RUNTIME_DIR="$run_dir" VELKOR_KEYS=2000:27 timeout 10 "$exe" 2>&1 >/dev/null)
+    err=$(env "$@" XDG_RUNTIME_DIR="$run_dir" VELKOR_KEYS=2000:27 timeout -k 5 10 "$exe" 2>&1 >/dev/null)
     code=$?
     [ "$code" -ne 0 ] || [ -n "$err" ] && break
     sleep 1
@@ -33,7 +33,7 @@ refused "unknown video driver" "SDL_VIDEODRIVER" SDL_VIDEODRIVER=bogus
 if ! compgen -G '/dev/dri/card*' >/dev/null; then
   refused "no display" "no X or Wayland display found" -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER
 fi
-SDL_VIDEODRIVER=dummy VELKOR_KEYS=300:27 timeout 10 "$exe" >/dev/null
+SDL_VIDEODRIVER=dummy VELKOR_KEYS=300:27 timeout -k 5 10 "$exe" >/dev/null
 code=$?
 echo "dummy driver asked for: exit $code"
 [ "$code" -eq 0 ] || status=1

@@ -3,11 +3,11 @@
 set -u
 exe=$1
 export VELKOR_HEADLESS=1
-VELKOR_KEYS=4000:27 "$exe" &
+VELKOR_KEYS=4000:27 timeout -k 2 20 "$exe" &
 first=$!
 sleep 1
 start=$(date +%s%N)
-VELKOR_KEYS=10000:27 timeout 5 "$exe"
+VELKOR_KEYS=10000:27 timeout -k 2 5 "$exe"
 code=$?
 took=$(( ($(date +%s%N) - start) / 1000000 ))
 wait "$first"
