@@ -108,8 +108,12 @@ void PaintClosing(Image& im, int v) {
   if (v == 1) {  // drawn over the scrolling layers: the ship heading home
     Planet(im, 180, 340, 120, Hex(0x60C080), Hex(0x082010));
     im.Paste(LevelShip(), 150, 150);
-    TextCentered(im, "MISSION COMPLETE", 180, 40,
-                 TextStyle{3, Hex(0xFFFFFF), Hex(0x60D0FF), 3, Hex(0x2080FF), 1});
+    // The layers behind are rock, cloud and lava: the words sit on a plate of
+    // their own, as the ranking's heading does.
+    Panel(im, 62, 12, 298, 108);
+    const TextStyle big{4.4f, Hex(0xFFF4B0), Hex(0xF07820), 4, Hex(0xFF6020), 1};
+    TextCentered(im, "MISSION", 180, 24, big);
+    TextCentered(im, "COMPLETE", 180, 64, big);
   } else {
     SpaceFill(im, 502);
     Planet(im, 180, 560, 300, Hex(0xFFB060), Hex(0x301008));
