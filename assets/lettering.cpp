@@ -1,6 +1,7 @@
 // Lettered pictures: title, ship select, victory, ranking, continue, the two
 // closing pictures and the HUD digit strips.
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "assets/font.h"
@@ -68,6 +69,28 @@ void RimmedTinyText(Image& im, std::string_view s, int x, int y, Rgb c) {
   TinyText(im, s, x, y, c);
 }
 
+// Keys and what each does, alternating, centred on cx: a space after a key,
+// a wider gap after what it does.
+struct KeyPart {
+  const char* text;
+  const TextStyle& style;
+};
+void KeyRow(Image& im, std::initializer_list<KeyPart> parts, float cx, float y) {
+  auto after = [](size_t i, const TextStyle& st) { return TextWidth(" ", st) * (i % 2 ? 3 : 1); };
+  float width = 0;
+  size_t i = 0;
+  for (const KeyPart& p : parts) {
+    width += TextWidth(p.text, p.style);
+    if (++i < parts.size()) width += after(i - 1, p.style);
+  }
+  float x = cx - width / 2;
+  i = 0;
+  for (const KeyPart& p : parts) {
+    Text(im, p.text, x, y, p.style);
+    x += TextWidth(p.text, p.style) + after(i++, p.style);
+  }
+}
+
 }  // namespace
 
 void PaintTitle(Image& im, int) {
@@ -85,8 +108,12 @@ void PaintClosing(Image& im, int v) {
   if (v == 1) {  // drawn over the scrolling layers: the ship heading home
     Planet(im, 180, 340, 120, Hex(0x60C080), Hex(0x082010));
     im.Paste(LevelShip(), 150, 150);
-    TextCentered(im, "MISSION COMPLETE", 180, 40,
-                 TextStyle{3, Hex(0xFFFFFF), Hex(0x60D0FF), 3, Hex(0x2080FF), 1});
+    // The layers behind are rock, cloud and lava: the words sit on a plate of
+    // their own, as the ranking's heading does.
+    Panel(im, 62, 12, 298, 108);
+    const TextStyle big{4.4f, Hex(0xFFF4B0), Hex(0xF07820), 4, Hex(0xFF6020), 1};
+    TextCentered(im, "MISSION", 180, 24, big);
+    TextCentered(im, "COMPLETE", 180, 64, big);
   } else {
     SpaceFill(im, 502);
     Planet(im, 180, 560, 300, Hex(0xFFB060), Hex(0x301008));
@@ -97,38 +124,36 @@ void PaintClosing(Image& im, int v) {
 
 void PaintShipSelect(Image& im, int) {
   // Opaque frame with two windows left clear: the demonstration flight and the
-  // row of ship icons below it. The ending's staff list is drawn over this
+  // bay of ship icons below it. The ending's staff list is drawn over this
   // picture too, from (60, 80) to about (252, 212): the flight's window is wide
   // enough that nothing of the frame or its lettering comes near those lines.
+  // Nothing the ship select draws covers this picture, so whatever it says
+  // shows behind the staff list as well: the heading names the game, and the
+  // ship keys are captions of the bay, under the ships they pick.
   Fill(im, Box(0, 0, 360, 480), Metal(Hex(0x283050), Hex(0x0C1024), 0, 480, 4), ART_ALL(im));
+  // The game draws the icons from x 60 to 355: the bay spans the picture's
+  // width, centred, with ship A a quarter across and ship B's group at three
+  // quarters.
   for (int y = 0; y < im.h; ++y)
     for (int x = 0; x < im.w; ++x) {
       bool demo = x >= 40 && x < 320 && y >= 40 && y < 312;
-      bool icons = x >= 50 && x < 356 && y >= 340 && y < 428;
+      bool icons = x >= 4 && x < 356 && y >= 340 && y < 428;
       if (demo || icons) im.Erase(x, y, 1);
     }
   Flat(im, Cut(Box(36, 36, 324, 316, 4), Box(40, 40, 320, 312)), Hex(0x80C0FF), 1, ART_ALL(im));
-  Flat(im, Cut(Box(46, 336, 360, 432, 4), Box(50, 340, 356, 428)), Hex(0x80C0FF), 1, ART_ALL(im));
-  TextCentered(im, "SELECT YOUR SHIP", 180, 12, kIce);
-  TextCentered(im, "F1 TYPE-A", 115, 320, kIce);
-  TextCentered(im, "F2 TYPE-B", 290, 320, kIce);
-  // The keys, two rows under the icons: each key in blue, then what it does.
+  Flat(im, Cut(Box(0, 336, 360, 432, 4), Box(4, 340, 356, 428)), Hex(0x80C0FF), 1, ART_ALL(im));
+  TextCentered(im, "VELKOR", 180, 7, TextStyle{3.4f, Hex(0xFFF4B0), Hex(0xF07820), 3, Hex(0xFF6020), 1});
+  // Each key in blue, then what it does.
   const TextStyle key{1.6f, Hex(0xFFFFFF), Hex(0x60C0FF), 0, {}, 1};
   const TextStyle does{1.6f, Hex(0xFFFFFF), Hex(0xFFD040), 0, {}, 1};
-  const char* rows[2][6] = {{"K", "KEYS", "M", "MOUSE", "O", "SAFE"}, {"<", "F1", ">", "F2", "ESC", "QUIT"}};
-  const float space = TextWidth(" ", key), gap = 3 * space;
-  for (int r = 0; r < 2; ++r) {
-    // After a key a space, after what it does a wider gap.
-    auto style = [&](int i) -> const TextStyle& { return i % 2 ? does : key; };
-    auto after = [&](int i) { return i % 2 ? gap : space; };
-    float width = -gap;
-    for (int i = 0; i < 6; ++i) width += TextWidth(rows[r][i], style(i)) + after(i);
-    float x = 180 - width / 2;
-    for (int i = 0; i < 6; ++i) {
-      Text(im, rows[r][i], x, 440 + r * 20.0f, style(i));
-      x += TextWidth(rows[r][i], style(i)) + after(i);
-    }
-  }
+  const TextStyle shipKey{2, Hex(0xFFFFFF), Hex(0x60C0FF), 0, {}, 1};
+  const TextStyle ship{2, Hex(0xFFFFFF), Hex(0xFFD040), 0, {}, 1};
+  // Under ship A (x 60 to 120) and under ship B with its pods (x 195 to 355).
+  KeyRow(im, {{"F1 <", shipKey}, {"TYPE-A", ship}}, 90, 438);
+  KeyRow(im, {{"F2 >", shipKey}, {"TYPE-B", ship}}, 275, 438);
+  KeyRow(im, {{"K", key}, {"KEYS", does}, {"M", key}, {"MOUSE", does}, {"O", key}, {"SAFE", does}, {"ESC", key},
+              {"QUIT", does}},
+         180, 462);
 }
 
 void PaintVictory(Image& im, int) {

@@ -196,6 +196,14 @@ TEST(Pictures, ShipSelectLeavesItsWindowsClear) {
   // The icons' window is closed on every side.
   EXPECT_TRUE(d.Lit(358, 380));
   EXPECT_TRUE(d.Lit(200, 430));
+  // Both windows sit centred under the heading: the see-through run through
+  // each has as much frame to its left as to its right.
+  for (int y : {200, 385}) {
+    int left = 180, right = 180;
+    while (left > 0 && !d.Lit(left - 1, y)) --left;
+    while (right < d.w - 1 && !d.Lit(right + 1, y)) ++right;
+    EXPECT_NEAR(left + right, d.w - 1, 1) << "window through row " << y << " runs " << left << " to " << right;
+  }
 }
 
 TEST(Pictures, BackgroundLayersTileTopToBottom) {
