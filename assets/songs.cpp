@@ -37,6 +37,14 @@ void PadChord(Song& s, int track, int bar, Chord c, int velocity) {
   for (int k : {12, 12 + third, 19}) s.Note(track, bar * kBar, kBar, c.root + k, velocity);
 }
 
+// The same close triad spread across the stereo field: root and fifth on a
+// track panned to one side, the third on a track panned to the other, struck
+// harder so that both sides carry the same weight.
+void WidePadChord(Song& s, int pair, int lone, int bar, Chord c) {
+  for (int k : {12, 19}) s.Note(pair, bar * kBar, kBar, c.root + k, 66);
+  s.Note(lone, bar * kBar, kBar, c.root + 12 + (c.minor ? 3 : 4), 79);
+}
+
 // Stage theme, A minor at 140 bpm: 36 bars, a little over a minute.
 // Layout: intro 4, A 8, B 8, A 8, bridge 4, turnaround 4.
 const std::vector<Step> kMelodyA = {
@@ -82,20 +90,24 @@ std::vector<uint8_t> MakeStageSong() {
   Song s(140, n * kBar);
   // Levels: the song peaks near three fifths of full scale, leaving room for
   // the shot and the blast on top. Its peak is its body's height times its
-  // crest, so the parts are voiced to keep the crest low: a flute lead, a
+  // crest, so the parts are voiced to keep the crest low: a violin lead, a
   // rounded synth bass and a halo pad, whose attacks and waveforms stack into
   // smaller spikes than a square lead, a plucked synth bass and a warm pad,
   // whichever way their phases meet from one time round the loop to the next.
+  // The violin also gives the song its brightness, which a flute lacks.
   // The drums stay below the body and the tom fills under the snare.
-  int lead = s.Track("Lead", 0, 73, 94, 70);    // flute lead
-  int bass = s.Track("Bass", 1, 82, 108, 64);   // calliope, two octaves below the lead
-  int pad = s.Track("Pad", 2, 94, 109, 50);     // halo pad
-  int arp = s.Track("Arp", 3, 5, 60, 90);       // electric piano arpeggio
-  int drums = s.Track("Drums", 9, 0, 71);
+  // Places: bass, drums and lead in the middle (the lead a touch left), the
+  // pad split wide to both sides, the arpeggio to the right.
+  int lead = s.Track("Lead", 0, 40, 86, 56);             // violin lead
+  int bass = s.Track("Bass", 1, 82, 94, 64);             // calliope, two octaves below the lead
+  int padLeft = s.Track("Pad left", 2, 94, 107, 12);     // halo pad, root and fifth
+  int padRight = s.Track("Pad right", 4, 94, 107, 116);  // halo pad, third
+  int arp = s.Track("Arp", 3, 5, 60, 90);                // electric piano arpeggio
+  int drums = s.Track("Drums", 9, 0, 70);
 
   for (int b = 0; b < n; ++b) {
     const Chord c = bars[b];
-    PadChord(s, pad, b, c, 69);
+    WidePadChord(s, padLeft, padRight, b, c);
     // Driving eighth-note bass with an octave kick on the off-beats.
     for (int i = 0; i < 8; ++i)
       s.Note(bass, b * kBar + i * kEighth, kEighth, c.root - 12 + (i % 2 ? 12 : 0), i % 4 ? 85 : 90);
