@@ -15,9 +15,9 @@ GameModeState GameMode;
 
 namespace {
 
-constexpr TargetBox WideEnemyABox = {-40, 50, -60, 50};
-constexpr TargetBox WideEnemyBBox = {-60, 60, -80, 50};
-constexpr TargetBox NarrowBox = {10, 70, 0, 50};
+constexpr HitBox WideEnemyABox = {-40, 50, -60, 50};
+constexpr HitBox WideEnemyBBox = {-60, 60, -80, 50};
+constexpr HitBox NarrowBox = {10, 70, 0, 50};
 
 const WeaponRules FiveWayRules = {WideEnemyABox,   WideEnemyBBox, 100,  {300, 390, 300},
                                   {100, 250, 100}, 100,           true, false};
@@ -150,8 +150,8 @@ void RunMainShots() {
 const WeaponRules BombRules = {WideEnemyABox,   WideEnemyABox, 100,  {300, 390, 300},
                                {100, 250, 100}, 100,           true, false};
 
-bool InsideBox(int sx, int sy, int tx, int ty, const TargetBox& box) {
-  return tx + box.left <= sx && sx <= tx + box.right && ty + box.top <= sy && sy <= ty + box.bottom;
+bool InsideBox(int sx, int sy, int tx, int ty, const HitBox& box) {
+  return box.Holds(sx - tx, sy - ty);
 }
 
 bool StrikeTargets(int sx, int sy, const WeaponRules& rules) {
