@@ -20,7 +20,6 @@ struct SpeedBand {
   ClockWindow window;
   float speed;
 };
-constexpr float Endless = 1e30f;
 constexpr ClockWindow Always = Within(-Endless, Endless);
 
 struct LayerRule {

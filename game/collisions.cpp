@@ -7,6 +7,7 @@
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "world/clock_window.h"
 #include "world/pictures.h"
 
 int Score;
@@ -102,21 +103,18 @@ void RunOptionShots() {
 
 // Main shots swerve out and back along bands of their phase clock; the last
 // band of each group is open-ended so a slow shot never freezes in place.
-struct PhaseBand {
-  float low, high;
-  int dx, dy;
-};
-constexpr float Open = 1e30f;
-constexpr PhaseBand OuterBands[] = {{0, 3, -6, 0},   {4, 6, -6, -3},   {7, 9, -6, -6},  {10, 12, -3, -6},
-                                    {13, 15, 0, -6}, {16, 18, 1, -6},  {19, 21, 2, -6}, {22, 24, 3, -6},
-                                    {25, 27, 4, -6}, {28, Open, 5, -6}};
-constexpr PhaseBand InnerBands[] = {{0, 3, -6, 0},   {4, 6, -6, -3},  {7, 9, -6, -6},  {10, 12, -3, -6},
-                                    {13, 15, 0, -6}, {16, 18, 1, -6}, {19, 21, 2, -6}, {22, Open, 3, -6}};
+constexpr StepBand OuterBands[] = {
+    {Within(0, 3), -6, 0},   {Within(4, 6), -6, -3},      {Within(7, 9), -6, -6},  {Within(10, 12), -3, -6},
+    {Within(13, 15), 0, -6}, {Within(16, 18), 1, -6},     {Within(19, 21), 2, -6}, {Within(22, 24), 3, -6},
+    {Within(25, 27), 4, -6}, {Within(28, Endless), 5, -6}};
+constexpr StepBand InnerBands[] = {
+    {Within(0, 3), -6, 0},   {Within(4, 6), -6, -3},  {Within(7, 9), -6, -6},  {Within(10, 12), -3, -6},
+    {Within(13, 15), 0, -6}, {Within(16, 18), 1, -6}, {Within(19, 21), 2, -6}, {Within(22, Endless), 3, -6}};
 
 template <int N>
-void SwerveMainShot(MainShotRecord& shot, const PhaseBand (&bands)[N], int side) {
-  for (const PhaseBand& band : bands) {
-    if (shot.phase >= band.low && shot.phase <= band.high) {
+void SwerveMainShot(MainShotRecord& shot, const StepBand (&bands)[N], int side) {
+  for (const StepBand& band : bands) {
+    if (band.window.Holds(shot.phase)) {
       shot.x += side * band.dx;
       shot.y += band.dy;
       return;

@@ -1,6 +1,7 @@
 // A window of a clock: the values from `low` to `high`, each end open (<) or
 // closed (<=). The stage timelines, the attack counters, the movement and
-// boss scripts, the background speeds and the ending's phases all use it.
+// boss scripts, the background speeds, the ending's phases and the step bands
+// below all use it.
 #pragma once
 
 enum class Edge : unsigned char { Open, Closed };
@@ -29,3 +30,13 @@ constexpr ClockWindow Within(float low, float high) {
 constexpr ClockWindow AfterUpTo(float low, float high) {
   return {low, Edge::Open, high, Edge::Closed};
 }
+
+// A bound no clock reaches, for a window without end.
+constexpr float Endless = 1e30f;
+
+// A window of a phase clock with the whole-pixel step taken in every frame it
+// holds: the swerve of the ship's main shots and the bend of the curving beams.
+struct StepBand {
+  ClockWindow window;
+  int dx, dy;
+};
