@@ -84,8 +84,10 @@ constexpr float WrapX = 140;
 
 constexpr int TileWidth = 360, TileHeight = 480;
 
-// The overlay moves down only while the clock lies in this window.
+// The overlay moves down only while the clock lies in this window; once
+// below the playfield it parks left of it, at ParkedY.
 constexpr ClockWindow OverlayScrolls = Within(140, 1000);
+constexpr float OverlayParkedX = -100;
 
 void Scroll(int layer) {
   const LayerRule& rule = Layers[layer];
@@ -148,7 +150,7 @@ void UpdateScrollingOverlay() {
   o.x = PlayfieldLeft + 0;
   if (OverlayScrolls.Holds(StageClock)) o.y += 150 * FrameSeconds;
   if (o.y > 650) {
-    o.x = -100;
+    o.x = OverlayParkedX;
     o.y = ParkedY;
   }
 }

@@ -40,8 +40,8 @@ constexpr int CoinTargets = 23;
 
 void Retire(PlayerShotRecord& shot) {
   shot.active = 0;
-  shot.x = 5000;
-  shot.y = 5000;
+  shot.x = SpentShotX;
+  shot.y = SpentShotY;
 }
 
 void PickUp() {
@@ -135,7 +135,8 @@ void RunMainShots() {
       SwerveMainShot(shot, InnerBands, side);
     if (shot.y < -60) {
       shot.active = 0;
-      shot.x = shot.y = 5000;
+      shot.x = SpentShotX;
+      shot.y = SpentShotY;
       shot.phase = 0;
       continue;
     }
