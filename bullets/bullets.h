@@ -8,8 +8,8 @@
 constexpr float IdleAngle = -0.05235988f;
 
 struct StepBulletRecord24 {
-  int x = -500;
-  int y = 500;
+  int x = PixelParkedX;
+  int y = PixelParkedY;
   float phaseTimer = 0;
   int active = 0;
 };

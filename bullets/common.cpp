@@ -14,7 +14,7 @@ void ShipProbe::Test(float x, float y, const HitBox& box) {
   // Whole pixels on both sides, as the ship itself is drawn.
   const int ex = static_cast<int>(x) - static_cast<int>(PlayerX);
   const int ey = static_cast<int>(y) - static_cast<int>(PlayerY);
-  if (ex < box.xMin || ex > box.xMax || ey < box.yMin || ey > box.yMax) return;
+  if (!box.Holds(ex, ey)) return;
   PlayerAlive = 0;
   armed_ = false;
 }

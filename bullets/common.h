@@ -3,6 +3,7 @@
 #pragma once
 #include "bullets/bullets.h"
 #include "engine/layout.h"
+#include "world/hit_box.h"
 
 constexpr double PiDouble = 3.14159265358979323846;
 constexpr float PiSingle = 3.14159274f;      // the float nearest to pi
@@ -12,11 +13,6 @@ constexpr float HalfPiSingle = 1.57079637f;  // the float nearest to pi / 2
 constexpr float Radians(double degrees) {
   return static_cast<float>(degrees * PiDouble / 180.0);
 }
-
-// A box of offsets from the ship's top-left corner, inclusive at both ends.
-struct HitBox {
-  int xMin, xMax, yMin, yMax;
-};
 
 // The hit test of one mover call: the ship's state is read once, and once a
 // bullet has hit, the rest of the call tests nothing. A hit never retires the

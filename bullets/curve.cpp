@@ -5,6 +5,7 @@
 #include "bullets/families.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
+#include "world/clock_window.h"
 #include "world/pictures.h"
 
 namespace {
@@ -13,18 +14,15 @@ constexpr int CurveRecords = 50;
 constexpr int CurveGap = 3;
 constexpr int CurveCycle = 150;
 
-// A stretch of the phase clock (both ends included) and the step per frame.
-struct Phase {
-  float from, to;
-  int dx, dy;
-};
-
-constexpr Phase Bend[] = {{0, 3, -6, 0},  {4, 6, -6, 3},  {7, 9, -6, 6}, {10, 12, -3, 6},
-                          {13, 15, 0, 6}, {16, 18, 1, 6}, {19, 21, 2, 6}};
-constexpr Phase SmallTail[] = {{22, 250, 3, 6}};
-constexpr Phase MediumTail[] = {{22, 24, 3, 6}, {25, 27, 4, 6}, {28, 250, 5, 6}};
-constexpr Phase LargeTail[] = {{22, 24, 3, 6}, {25, 27, 4, 6}, {28, 30, 5, 6},  {31, 33, 6, 6},
-                               {34, 36, 7, 6}, {37, 39, 8, 6}, {40, 280, 10, 6}};
+// The beam's steps, on stretches of its phase clock closed at both ends.
+constexpr StepBand Bend[] = {{Within(0, 3), -6, 0},   {Within(4, 6), -6, 3},  {Within(7, 9), -6, 6},
+                             {Within(10, 12), -3, 6}, {Within(13, 15), 0, 6}, {Within(16, 18), 1, 6},
+                             {Within(19, 21), 2, 6}};
+constexpr StepBand SmallTail[] = {{Within(22, 250), 3, 6}};
+constexpr StepBand MediumTail[] = {{Within(22, 24), 3, 6}, {Within(25, 27), 4, 6}, {Within(28, 250), 5, 6}};
+constexpr StepBand LargeTail[] = {{Within(22, 24), 3, 6},  {Within(25, 27), 4, 6}, {Within(28, 30), 5, 6},
+                                  {Within(31, 33), 6, 6},  {Within(34, 36), 7, 6}, {Within(37, 39), 8, 6},
+                                  {Within(40, 280), 10, 6}};
 
 struct CurveRow {
   int id;
@@ -35,7 +33,7 @@ struct CurveRow {
   int muzzleX, muzzleY;
   float rate;
   int mirror;  // +1 plain, -1 mirrored: every x step negated
-  const Phase* tail;
+  const StepBand* tail;
   int tailCount;
 };
 
@@ -43,7 +41,7 @@ enum CurveId { VELKOR_CURVE_ROUTINES(VELKOR_MEMBER_ID) };
 
 template <int N>
 constexpr CurveRow Curve(CurveId id, StepBulletRecord24 (&pool)[CurveRecords], const int& slot, int size,
-                         int x, int y, float rate, int mirror, const Phase (&tail)[N]) {
+                         int x, int y, float rate, int mirror, const StepBand (&tail)[N]) {
   return {id, pool, Stage3CurveCounter[id], slot, size, x, y, rate, mirror, tail, N};
 }
 
@@ -57,15 +55,15 @@ constexpr CurveRow CurveRows[] = {
 };
 static_assert(RowsInOrder(CurveRows));
 
-const Phase* FindPhase(const CurveRow& row, float t) {
-  for (const Phase& p : Bend)
-    if (t >= p.from && t <= p.to) return &p;
+const StepBand* FindBand(const CurveRow& row, float t) {
+  for (const StepBand& band : Bend)
+    if (band.window.Holds(t)) return &band;
   for (int i = 0; i < row.tailCount; ++i)
-    if (t >= row.tail[i].from && t <= row.tail[i].to) return &row.tail[i];
+    if (row.tail[i].window.Holds(t)) return &row.tail[i];
   // Past the last stretch the beam keeps its last step, so that even after a
   // long stall it falls out of the screen and its record comes free again.
-  const Phase& last = row.tail[row.tailCount - 1];
-  if (t > last.to) return &last;
+  const StepBand& last = row.tail[row.tailCount - 1];
+  if (t > last.window.high) return &last;
   return nullptr;
 }
 
@@ -91,9 +89,9 @@ void MoveCurve(const CurveRow& row) {
   for (StepBulletRecord24& r : row.pool) {
     if (r.active == 0) continue;
     r.phaseTimer += row.rate * FrameSeconds;
-    if (const Phase* p = FindPhase(row, r.phaseTimer)) {
-      r.x += row.mirror * p->dx;
-      r.y += p->dy;
+    if (const StepBand* band = FindBand(row, r.phaseTimer)) {
+      r.x += row.mirror * band->dx;
+      r.y += band->dy;
     }
     if (r.y > 600) {
       r.active = 0;

@@ -65,7 +65,9 @@ void ClearSlot(velDrawObject& o) {
   o = velDrawObject{};
 }
 
-// File beside the executable first, then a resource of the same name.
+// A resource under the picture's full path first (the pack names none so: a
+// test registers one there to stand in for the file), then the file beside
+// the executable, then the resource under the picture's name.
 plat::Surface* LoadPicture(const std::string& name) {
   const std::string path = velSystem::GetExeDir() + name;
   if (const plat::ResourceEntry* r = plat::FindResource(path))

@@ -86,9 +86,10 @@ void PutTextLine(int x, int y, const char* text);
 // only the drawing operations above write to it. A clear still pending is
 // carried out first.
 const plat::Surface* BackBuffer();
-// Reads a picture the way LoadObject does (the file beside the executable,
-// then the resource of that name) without giving it a slot; null when it
-// cannot be read. The caller destroys it.
+// Reads a picture the way LoadObject does (a resource under its full path,
+// then the file beside the executable, then the resource under its name)
+// without giving it a slot; null when it cannot be read. The caller destroys
+// it.
 plat::Surface* ReadPicture(const char* name);
 
 }  // namespace velDraw

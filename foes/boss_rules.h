@@ -26,7 +26,7 @@ struct Spread {
 constexpr int BigBlastSize = 160, BigBlastFrames = 4;
 
 struct BossRules {
-  const WindowScript* script;
+  const MotionScript* script;
   const SlidePicture* slide;  // null: no arrival slide
   PictureBand bands[4];
   int bandCount;

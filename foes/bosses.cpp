@@ -79,7 +79,7 @@ void MoveBoss(int b) {
   const BossRules& rules = Bosses[b];
   BossRecord& boss = StageBoss[b];
   ScriptBody body{.x = &boss.x, .y = &boss.y, .slide = rules.slide};
-  RunWindowScript(*rules.script, boss.scriptClock, body);
+  RunMotionScript(*rules.script, boss.scriptClock, body);
 }
 
 // The shared big blasts burst around the boss while its hit points pass

@@ -8,8 +8,6 @@ namespace {
 
 constexpr int DebrisSize = 40, DebrisFrames = 7;
 constexpr float Upward = 1.5707964f;
-// A fragment leaves above its owner, never below: parked high.
-constexpr float DebrisParkY = -2550;
 
 }  // namespace
 
@@ -43,7 +41,7 @@ void StepDebris(DebrisRecord& d, float ownerX, float ownerY, int w, int h) {
   if (d.y < ownerY - h - r % 100 || d.x < ownerX - 40 || d.x > ownerX + w + 40) {
     d.active = 0;
     d.x = ParkedX;
-    d.y = DebrisParkY;
+    d.y = DebrisParkedY;
   }
 }
 

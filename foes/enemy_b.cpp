@@ -70,7 +70,7 @@ void MoveEnemyB(int slot, int program, int w, int h) {
                     .vy = &e.vy,
                     .heading = &e.heading,
                     .turn = TurnSteps[program - 1]};
-    RunWindowScript(GunshipScript, e.phaseTimer, body);
+    RunMotionScript(GunshipScript, e.phaseTimer, body);
   }
   RetireOffscreen(e, w, h);
 }

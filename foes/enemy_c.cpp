@@ -30,7 +30,7 @@ struct ArmPicture {
 struct ArmSide {
   EnemyARecord (*arms)[ArmSegments];
   DebrisRecord (*debris)[DebrisPerOwner];
-  const WindowScript* sway;
+  const MotionScript* sway;
   float anchorDx;
   int xKeep;
   ArmPicture kinds[2];  // kind 1, kind 2
@@ -97,7 +97,7 @@ void UpdateArm(const ArmSide& side, int slot, int kind) {
                     .anchorY = body.y + ArmAnchorY,
                     .tipX = &tip.x,
                     .tipY = &tip.y};
-    RunWindowScript(*side.sway, segment.phaseTimer, move);
+    RunMotionScript(*side.sway, segment.phaseTimer, move);
     if (segment.phaseTimer >= 0 && segment.phaseTimer <= 200) {
       sx = KeepToward(Whole((tip.x - root.x) / 7), side.xKeep);
       sy = KeepToward(Whole((tip.y - root.y) / 7), 1);

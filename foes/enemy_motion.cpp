@@ -43,7 +43,7 @@ void RunProgram(EnemyARecord& e, const EnemyProgram* program, int h) {
   }
   if (program->script) {
     ScriptBody body{.x = &e.x, .y = &e.y, .vx = &e.vx, .vy = &e.vy, .h = h};
-    RunWindowScript(*program->script, e.phaseTimer, body);
+    RunMotionScript(*program->script, e.phaseTimer, body);
   }
 }
 

@@ -5,32 +5,32 @@
 
 #include "engine/layout.h"
 #include "foes/foes.h"
-#include "foes/window_script.h"
+#include "foes/motion_script.h"
 
 // ---- Movement programs (EnemyA, and the carrier bodies) ----
 
-// One movement program: a base motion every frame, then its clock windows.
+// One movement program: a base motion every frame, then its script.
 struct EnemyProgram {
   bool fallByVy;   // y += vy * dt
   float fallRate;  // otherwise y += fallRate * dt
   int xSign;       // x += xSign * vx * dt
   bool steer;      // then vx turns toward the player's column
   int circle;      // +1 or -1: circling, turning one degree a frame
-  const WindowScript* script;
+  const MotionScript* script;
 };
 constexpr int EnemyProgramCount = 12;
 extern const EnemyProgram EnemyAPrograms[EnemyProgramCount];
 extern const EnemyProgram CarrierProgram;  // the carrier's own program 11
 
 // The position scripts of the mid-boss, the carrier, the bosses and arms.
-extern const WindowScript MidBossScript;
-extern const WindowScript CarrierEntryScript;
-extern const WindowScript Stage1BossScript;
-extern const WindowScript Stage2BossScript;
-extern const WindowScript Stage3BossScript;
-extern const WindowScript GunshipScript;
-extern const WindowScript LeftArmScript;
-extern const WindowScript RightArmScript;
+extern const MotionScript MidBossScript;
+extern const MotionScript CarrierEntryScript;
+extern const MotionScript Stage1BossScript;
+extern const MotionScript Stage2BossScript;
+extern const MotionScript Stage3BossScript;
+extern const MotionScript GunshipScript;
+extern const MotionScript LeftArmScript;
+extern const MotionScript RightArmScript;
 
 // One frame of a record under a program: the program runs while the record
 // is active (a null program moves nothing), then, active or not, the record

@@ -42,7 +42,7 @@ void Move(int b) {
         s.y += down - up;
       }
       const int r40 = Random() % 40;
-      if (s.y >= bossY + FallsPastBoss + r40) s = SparkRecord{};  // parked at (1000, 5000)
+      if (s.y >= bossY + FallsPastBoss + r40) s = SparkRecord{};  // parked again
     }
 }
 

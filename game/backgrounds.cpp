@@ -6,6 +6,7 @@
 #include "engine/velDraw.h"
 #include "engine/velSystem.h"
 #include "game/stage.h"
+#include "world/clock_window.h"
 #include "world/parking.h"
 #include "world/pictures.h"
 
@@ -14,11 +15,12 @@ OverlayRecord ScrollingOverlay;
 
 namespace {
 
+// Bands are closed at both ends: bands that share a bound both apply there.
 struct SpeedBand {
-  float low, high;  // inclusive; bands that share a bound both apply there
+  ClockWindow window;
   float speed;
 };
-constexpr float Open = 1e30f;
+constexpr ClockWindow Always = Within(-Endless, Endless);
 
 struct LayerRule {
   const int* slot;
@@ -28,52 +30,52 @@ struct LayerRule {
 
 // Layers 1 and 2 scroll at one speed whatever the clock, below 0 too.
 const LayerRule Layers[LayerCount] = {
-    {&PicBBACK1S, true, {{-Open, Open, 130}}},
-    {&PicBBACK2S, true, {{-Open, Open, 100}}},
+    {&PicBBACK1S, true, {{Always, 130}}},
+    {&PicBBACK2S, true, {{Always, 100}}},
     {&PicBBACK3S,
      false,
-     {{0, 500, 140},
-      {500, 530, 150},
-      {530, 560, 250},
-      {560, 590, 350},
-      {590, 620, 450},
-      {620, 650, 550},
-      {650, 1000, 650},
-      {1000, 1150, 300},
-      {1150, Open, 150}}},
+     {{Within(0, 500), 140},
+      {Within(500, 530), 150},
+      {Within(530, 560), 250},
+      {Within(560, 590), 350},
+      {Within(590, 620), 450},
+      {Within(620, 650), 550},
+      {Within(650, 1000), 650},
+      {Within(1000, 1150), 300},
+      {Within(1150, Endless), 150}}},
     {&PicBBACK4S,
      false,
-     {{0, 400, 180},
-      {400, 450, 200},
-      {450, 500, 250},
-      {500, 550, 320},
-      {550, 600, 390},
-      {600, 650, 450},
-      {650, 1000, 400},
-      {1000, 1150, 360},
-      {1150, Open, 240}}},
+     {{Within(0, 400), 180},
+      {Within(400, 450), 200},
+      {Within(450, 500), 250},
+      {Within(500, 550), 320},
+      {Within(550, 600), 390},
+      {Within(600, 650), 450},
+      {Within(650, 1000), 400},
+      {Within(1000, 1150), 360},
+      {Within(1150, Endless), 240}}},
     {&PicBBACK5S,
      false,
-     {{0, 500, 190},
-      {500, 530, 230},
-      {530, 560, 250},
-      {560, 590, 350},
-      {590, 620, 450},
-      {620, 650, 2550},
-      {650, 1000, 400},
-      {1000, 1150, 300},
-      {1150, Open, 250}}},
+     {{Within(0, 500), 190},
+      {Within(500, 530), 230},
+      {Within(530, 560), 250},
+      {Within(560, 590), 350},
+      {Within(590, 620), 450},
+      {Within(620, 650), 2550},
+      {Within(650, 1000), 400},
+      {Within(1000, 1150), 300},
+      {Within(1150, Endless), 250}}},
     {&PicBBACK8S,
      false,
-     {{0, 500, 150},
-      {500, 530, 200},
-      {530, 560, 300},
-      {560, 590, 400},
-      {590, 620, 300},
-      {620, 650, 400},
-      {650, 1000, 250},
-      {1000, 1150, 200},
-      {1150, Open, 150}}},
+     {{Within(0, 500), 150},
+      {Within(500, 530), 200},
+      {Within(530, 560), 300},
+      {Within(560, 590), 400},
+      {Within(590, 620), 300},
+      {Within(620, 650), 400},
+      {Within(650, 1000), 250},
+      {Within(1000, 1150), 200},
+      {Within(1150, Endless), 150}}},
 };
 
 // The x a wrapped tile of layers 1 and 2 is drawn at once; a screen x, the
@@ -81,6 +83,11 @@ const LayerRule Layers[LayerCount] = {
 constexpr float WrapX = 140;
 
 constexpr int TileWidth = 360, TileHeight = 480;
+
+// The overlay moves down only while the clock lies in this window; once
+// below the playfield it parks left of it, at ParkedY.
+constexpr ClockWindow OverlayScrolls = Within(140, 1000);
+constexpr float OverlayParkedX = -100;
 
 void Scroll(int layer) {
   const LayerRule& rule = Layers[layer];
@@ -114,7 +121,7 @@ void Scroll(int layer) {
 float LayerSpeed(int layer, float clock) {
   float speed = 0;
   for (const SpeedBand& band : Layers[layer].bands)
-    if (band.speed != 0 && clock >= band.low && clock <= band.high) speed += band.speed;
+    if (band.speed != 0 && band.window.Holds(clock)) speed += band.speed;
   return speed;
 }
 
@@ -141,9 +148,9 @@ void UpdateScrollingOverlay() {
   OverlayRecord& o = ScrollingOverlay;
   DrawPicture(static_cast<int>(o.x), static_cast<int>(o.y), PicKiti01, 0, 0, 360, 360);
   o.x = PlayfieldLeft + 0;
-  if (StageClock >= 140 && StageClock <= 1000) o.y += 150 * FrameSeconds;
+  if (OverlayScrolls.Holds(StageClock)) o.y += 150 * FrameSeconds;
   if (o.y > 650) {
-    o.x = -100;
+    o.x = OverlayParkedX;
     o.y = ParkedY;
   }
 }

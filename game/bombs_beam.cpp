@@ -19,8 +19,8 @@ constexpr int BeamHitRecords = 24;
 
 void ParkBomb(BombRecord& bomb) {
   bomb.active = 0;
-  bomb.x = -500;
-  bomb.y = 500;
+  bomb.x = PixelParkedX;
+  bomb.y = PixelParkedY;
 }
 
 void StrikeWithBeam() {

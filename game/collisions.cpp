@@ -7,6 +7,7 @@
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "world/clock_window.h"
 #include "world/pictures.h"
 
 int Score;
@@ -15,9 +16,9 @@ GameModeState GameMode;
 
 namespace {
 
-constexpr TargetBox WideEnemyABox = {-40, 50, -60, 50};
-constexpr TargetBox WideEnemyBBox = {-60, 60, -80, 50};
-constexpr TargetBox NarrowBox = {10, 70, 0, 50};
+constexpr HitBox WideEnemyABox = {-40, 50, -60, 50};
+constexpr HitBox WideEnemyBBox = {-60, 60, -80, 50};
+constexpr HitBox NarrowBox = {10, 70, 0, 50};
 
 const WeaponRules FiveWayRules = {WideEnemyABox,   WideEnemyBBox, 100,  {300, 390, 300},
                                   {100, 250, 100}, 100,           true, false};
@@ -39,8 +40,8 @@ constexpr int CoinTargets = 23;
 
 void Retire(PlayerShotRecord& shot) {
   shot.active = 0;
-  shot.x = 5000;
-  shot.y = 5000;
+  shot.x = SpentShotX;
+  shot.y = SpentShotY;
 }
 
 void PickUp() {
@@ -102,21 +103,18 @@ void RunOptionShots() {
 
 // Main shots swerve out and back along bands of their phase clock; the last
 // band of each group is open-ended so a slow shot never freezes in place.
-struct PhaseBand {
-  float low, high;
-  int dx, dy;
-};
-constexpr float Open = 1e30f;
-constexpr PhaseBand OuterBands[] = {{0, 3, -6, 0},   {4, 6, -6, -3},   {7, 9, -6, -6},  {10, 12, -3, -6},
-                                    {13, 15, 0, -6}, {16, 18, 1, -6},  {19, 21, 2, -6}, {22, 24, 3, -6},
-                                    {25, 27, 4, -6}, {28, Open, 5, -6}};
-constexpr PhaseBand InnerBands[] = {{0, 3, -6, 0},   {4, 6, -6, -3},  {7, 9, -6, -6},  {10, 12, -3, -6},
-                                    {13, 15, 0, -6}, {16, 18, 1, -6}, {19, 21, 2, -6}, {22, Open, 3, -6}};
+constexpr StepBand OuterBands[] = {
+    {Within(0, 3), -6, 0},   {Within(4, 6), -6, -3},      {Within(7, 9), -6, -6},  {Within(10, 12), -3, -6},
+    {Within(13, 15), 0, -6}, {Within(16, 18), 1, -6},     {Within(19, 21), 2, -6}, {Within(22, 24), 3, -6},
+    {Within(25, 27), 4, -6}, {Within(28, Endless), 5, -6}};
+constexpr StepBand InnerBands[] = {
+    {Within(0, 3), -6, 0},   {Within(4, 6), -6, -3},  {Within(7, 9), -6, -6},  {Within(10, 12), -3, -6},
+    {Within(13, 15), 0, -6}, {Within(16, 18), 1, -6}, {Within(19, 21), 2, -6}, {Within(22, Endless), 3, -6}};
 
 template <int N>
-void SwerveMainShot(MainShotRecord& shot, const PhaseBand (&bands)[N], int side) {
-  for (const PhaseBand& band : bands) {
-    if (shot.phase >= band.low && shot.phase <= band.high) {
+void SwerveMainShot(MainShotRecord& shot, const StepBand (&bands)[N], int side) {
+  for (const StepBand& band : bands) {
+    if (band.window.Holds(shot.phase)) {
       shot.x += side * band.dx;
       shot.y += band.dy;
       return;
@@ -137,7 +135,8 @@ void RunMainShots() {
       SwerveMainShot(shot, InnerBands, side);
     if (shot.y < -60) {
       shot.active = 0;
-      shot.x = shot.y = 5000;
+      shot.x = SpentShotX;
+      shot.y = SpentShotY;
       shot.phase = 0;
       continue;
     }
@@ -150,8 +149,8 @@ void RunMainShots() {
 const WeaponRules BombRules = {WideEnemyABox,   WideEnemyABox, 100,  {300, 390, 300},
                                {100, 250, 100}, 100,           true, false};
 
-bool InsideBox(int sx, int sy, int tx, int ty, const TargetBox& box) {
-  return tx + box.left <= sx && sx <= tx + box.right && ty + box.top <= sy && sy <= ty + box.bottom;
+bool InsideBox(int sx, int sy, int tx, int ty, const HitBox& box) {
+  return box.Holds(sx - tx, sy - ty);
 }
 
 bool StrikeTargets(int sx, int sy, const WeaponRules& rules) {

@@ -14,6 +14,7 @@
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "world/clock_window.h"
 #include "world/pictures.h"
 
 int RankingTable[RankingRows];
@@ -35,10 +36,6 @@ const char* const StaffList[] = {
     "SPECIAL THANKS   ALL PILOTS",
     "THANK YOU FOR PLAYING!",
 };
-
-bool Between(float clock, float low, float high) {
-  return clock >= low && clock <= high;
-}
 
 void VictoryPhase() {
   DrawBombs();
@@ -99,16 +96,16 @@ void RunEnding() {
   StageClock += FrameSeconds * EndingRate;
 
   const float clock = StageClock;
-  if (Between(clock, 0, 300)) VictoryPhase();
-  if (Between(clock, 301, 500)) DrawRanking();
-  if (Between(clock, 501, 700)) StaffPhase();
-  if (Between(clock, 701, 900)) {
+  if (Within(0, 300).Holds(clock)) VictoryPhase();
+  if (Within(301, 500).Holds(clock)) DrawRanking();
+  if (Within(501, 700).Holds(clock)) StaffPhase();
+  if (Within(701, 900).Holds(clock)) {
     ScrollBack5();
     ScrollBack3();
     ScrollBack2();
     DrawPicture(PlayfieldLeft + 0, 120, PicVKCG1, 0, 0, 360, 480);
   }
-  if (Between(clock, 901, 1100)) DrawPicture(PlayfieldLeft + 0, 120, PicVKCG2, 0, 0, 360, 480);
+  if (Within(901, 1100).Holds(clock)) DrawPicture(PlayfieldLeft + 0, 120, PicVKCG2, 0, 0, 360, 480);
   velDraw::SetVSync(1);
   velDraw::Present();
 

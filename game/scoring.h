@@ -1,5 +1,6 @@
 // Score, collisions of the player's shots and pickups, and the continue prompt.
 #pragma once
+#include "world/hit_box.h"
 
 struct GameModeState {
   int mode = 0;
@@ -11,17 +12,11 @@ extern int HighScore;
 extern GameModeState GameMode;
 constexpr int ScoreCap = 999999999;
 
-// A target's hit box: where a shot may lie, as offsets from the target's
-// truncated position, inclusive.
-struct TargetBox {
-  int left, right, top, bottom;
-};
-
 // How one kind of player shot hurts what it meets. Boss entries are indexed
 // by BossIndex (Stage1, Stage2, Stage3).
 struct WeaponRules {
-  TargetBox enemyA;
-  TargetBox enemyB;
+  HitBox enemyA;
+  HitBox enemyB;
   float enemyBDrain;  // hit points per second of contact
   int bossRight[3];   // right edge of the boss box, from the boss's x
   int bossPoints[3];
@@ -31,7 +26,7 @@ struct WeaponRules {
 };
 extern const WeaponRules BombRules;
 
-bool InsideBox(int sx, int sy, int tx, int ty, const TargetBox& box);
+bool InsideBox(int sx, int sy, int tx, int ty, const HitBox& box);
 // Tests one shot at (sx, sy) against the enemies and the bosses, scoring and
 // draining; true when a boss hit used the shot up.
 bool StrikeTargets(int sx, int sy, const WeaponRules& rules);

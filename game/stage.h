@@ -25,9 +25,10 @@ struct StageSchedule {
   void (*pools)();        // every bullet pool, moved then drawn
   void (*missiles)();     // the enemy missiles
   void (*resetStage)();   // the timeline's own counters and flags, on every scene change
-  // Every window table of the timeline, by name.
-  std::span<const NamedClockTable> clockTables;
-  std::span<const NamedCounterTable> counterTables;
+  // Every table of the timeline, by name: those on the stage clock, and
+  // those on the attack counter.
+  std::span<const NamedTimeline> clockTables;
+  std::span<const NamedTimeline> counterTables;
 };
 extern const StageSchedule Stage1Schedule;
 extern const StageSchedule Stage2Schedule;

@@ -14,28 +14,28 @@ constexpr TimelineCall BurstRing = All<SpawnStage1Burst03, SpawnStage1Burst04, S
                                        SpawnStage1Burst06, SpawnStage1Burst07, SpawnStage1Burst08>;
 
 // One attack cycle of the boss, c = 1..4300; overlapping rows all fire.
-const CounterWindow Attack[] = {
-    {1, 200, TimeStage1Aimed04},
-    {600, 900, TimeStage1Aimed04},
-    {1400, 1900, TimeStage1Aimed04},
-    {2300, 2800, BurstPair},
-    {3300, 3600, BurstPair},
-    {3600, 4250, BurstRing},
-    {1, 3000, All<TimeStage1Radial03, TimeStage1Radial04>},
-    {1400, 4300, All<TimeStage1Radial01, TimeStage1Radial02>},
-    {2000, 4300, All<TimeStage1Radial05, TimeStage1Radial06>},
-    {100, 170, BurstPair},
-    {170, 200, BurstRing},
-    {200, 300, TimeStage1Aimed03},
-    {250, 460, TimeStage1Aimed01},
-    {400, 580, TimeStage1Aimed02},
-    {500, 600, All<TimeStage1Straight01, TimeStage1TwoWay01>},
-    {600, 800, All<TimeStage1Straight02, TimeStage1Straight03>},
-    {600, 720, BurstPair},
-    {720, 760, BurstRing},
-    {800, 900, All<TimeStage1Fan02, TimeStage1Fan03, TimeStage1Straight01, TimeStage1TwoWay01>},
-    {900, 1100, TimeStage1Fan01},
-    {1100, 1400, BurstRing},
+const TimelineRow Attack[] = {
+    {Within(1, 200), TimeStage1Aimed04},
+    {Within(600, 900), TimeStage1Aimed04},
+    {Within(1400, 1900), TimeStage1Aimed04},
+    {Within(2300, 2800), BurstPair},
+    {Within(3300, 3600), BurstPair},
+    {Within(3600, 4250), BurstRing},
+    {Within(1, 3000), All<TimeStage1Radial03, TimeStage1Radial04>},
+    {Within(1400, 4300), All<TimeStage1Radial01, TimeStage1Radial02>},
+    {Within(2000, 4300), All<TimeStage1Radial05, TimeStage1Radial06>},
+    {Within(100, 170), BurstPair},
+    {Within(170, 200), BurstRing},
+    {Within(200, 300), TimeStage1Aimed03},
+    {Within(250, 460), TimeStage1Aimed01},
+    {Within(400, 580), TimeStage1Aimed02},
+    {Within(500, 600), All<TimeStage1Straight01, TimeStage1TwoWay01>},
+    {Within(600, 800), All<TimeStage1Straight02, TimeStage1Straight03>},
+    {Within(600, 720), BurstPair},
+    {Within(720, 760), BurstRing},
+    {Within(800, 900), All<TimeStage1Fan02, TimeStage1Fan03, TimeStage1Straight01, TimeStage1TwoWay01>},
+    {Within(900, 1100), TimeStage1Fan01},
+    {Within(1100, 1400), BurstRing},
 };
 
 // The wave fliers: slot, movement program, size and picture kind, every frame.
@@ -47,44 +47,42 @@ const TimelineCall Formation[] = {
 };
 
 // The mid-boss with its two gunships; row order is the order within a frame.
-const ClockWindow MidBoss[] = {
+const TimelineRow MidBoss[] = {
     // Written in at the centre rather than spawned at a random column.
-    Between(380, 480, PlaceMidBossAt<MidBossSlot, 140>),
-    Between(480, 1000,
-            All<Formed<MidBossSlot, 11, 240, 300, 8>, GunshipDebris<LeftEscort>, GunshipDebris<RightEscort>,
-                FlyGunship<LeftEscort, 1, 120, 4>, FlyGunship<RightEscort, 2, 120, 4>,
-                ArmMissile<MidBossSlot>, ArmMissileLine<MidBossSlot>>),
-    Between(480, 700, LaunchGunship<LeftEscort, 1>),
-    Between(480, 1000, TimeGunshipShots<LeftEscort>),
-    Between(480, 700, LaunchGunship<RightEscort, 2>),
-    Between(480, 1000, TimeGunshipShots<RightEscort>),
-    Between(700, 1000, All<WearDown<LeftEscort>, WearDown<RightEscort>>),
+    {Between(380, 480), PlaceMidBossAt<MidBossSlot, 140>},
+    {Between(480, 1000),
+     All<Formed<MidBossSlot, 11, 240, 300, 8>, GunshipDebris<LeftEscort>, GunshipDebris<RightEscort>,
+         FlyGunship<LeftEscort, 1, 120, 4>, FlyGunship<RightEscort, 2, 120, 4>, ArmMissile<MidBossSlot>,
+         ArmMissileLine<MidBossSlot>>},
+    {Between(480, 700), LaunchGunship<LeftEscort, 1>},
+    {Between(480, 1000), TimeGunshipShots<LeftEscort>},
+    {Between(480, 700), LaunchGunship<RightEscort, 2>},
+    {Between(480, 1000), TimeGunshipShots<RightEscort>},
+    {Between(700, 1000), All<WearDown<LeftEscort>, WearDown<RightEscort>>},
     // The escorts' timers run a second time here, so they fire at twice the pace.
-    Between(480, 1000,
-            All<TimeGunshipShots<LeftEscort>, GunshipShots<LeftEscort>, TimeGunshipShots<RightEscort>,
-                GunshipShots<RightEscort>>),
+    {Between(480, 1000), All<TimeGunshipShots<LeftEscort>, GunshipShots<LeftEscort>,
+                             TimeGunshipShots<RightEscort>, GunshipShots<RightEscort>>},
     // The encounter ends on the clock, whatever is left of it.
-    Between(880, 1000,
-            All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, LeftEscort>,
-                Call<DestroyEnemyB, RightEscort>>),
+    {Between(880, 1000), All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, LeftEscort>,
+                             Call<DestroyEnemyB, RightEscort>>},
 };
 
-const ClockWindow Waves[] = {
-    Between(120, 350, Flier<9, 80, 80>),
-    Between(120, 350, Flier<10, 80, 80>),
-    Between(250, 350, FlierWithMissile<0, 80, 80>),
-    Between(300, 400, FlierWithMissiles<1, 80, 80>),
-    Between(350, 400, FlierWithMissiles<3, 80, 80>),
-    Between(950, 1200, FlierWithMissile<5, 80, 80>),
-    Between(950, 1250, FlierWithMissile<6, 80, 80>),
-    Between(1050, 1200, FlierWithMissiles<7, 80, 80>),
-    Between(1050, 1200, FlierWithMissiles<8, 80, 80>),
-    Between(1200, 1300, FlierWithMissiles<9, 80, 80>),
-    Between(1300, 1400, FlierWithMissiles<10, 80, 80>),
-    Between(1300, 1450, FlierWithMissile<11, 80, 80>),
-    Between(1300, 1450, FlierWithMissile<12, 80, 80>),
-    Between(1350, 1500, FlierWithMissiles<13, 80, 80>),
-    Between(1350, 1500, FlierWithMissiles<14, 80, 80>),
+const TimelineRow Waves[] = {
+    {Between(120, 350), Flier<9, 80, 80>},
+    {Between(120, 350), Flier<10, 80, 80>},
+    {Between(250, 350), FlierWithMissile<0, 80, 80>},
+    {Between(300, 400), FlierWithMissiles<1, 80, 80>},
+    {Between(350, 400), FlierWithMissiles<3, 80, 80>},
+    {Between(950, 1200), FlierWithMissile<5, 80, 80>},
+    {Between(950, 1250), FlierWithMissile<6, 80, 80>},
+    {Between(1050, 1200), FlierWithMissiles<7, 80, 80>},
+    {Between(1050, 1200), FlierWithMissiles<8, 80, 80>},
+    {Between(1200, 1300), FlierWithMissiles<9, 80, 80>},
+    {Between(1300, 1400), FlierWithMissiles<10, 80, 80>},
+    {Between(1300, 1450), FlierWithMissile<11, 80, 80>},
+    {Between(1300, 1450), FlierWithMissile<12, 80, 80>},
+    {Between(1350, 1500), FlierWithMissiles<13, 80, 80>},
+    {Between(1350, 1500), FlierWithMissiles<14, 80, 80>},
 };
 
 const TimelineCall Pools[] = {
@@ -111,8 +109,8 @@ const TimelineCall Missiles[] = {
     MissileLine<4, 1>, MissileLine<7, 0>, MissileLine<8, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-const NamedClockTable ClockTables[] = {{"mid-boss", MidBoss}, {"waves", Waves}};
-const NamedCounterTable CounterTables[] = {{"attack", Attack}};
+const NamedTimeline ClockTables[] = {{"mid-boss", MidBoss}, {"waves", Waves}};
+const NamedTimeline CounterTables[] = {{"attack", Attack}};
 
 }  // namespace
 

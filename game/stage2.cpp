@@ -11,15 +11,15 @@ constexpr int Carrier = 0;
 
 // --- Boss escorts: two gunships that join the boss and stay for the fight.
 
-const ClockWindow EscortWindows[] = {
-    Between(2350, 2450, LaunchGunship<0, 1>),
-    Between(2350, 11100, TimeGunshipShots<0>),
-    Between(2350, 2450, LaunchGunship<1, 2>),
-    Between(2350, 11100, All<TimeGunshipShots<1>, ThrowDebris<0>, ThrowDebris<1>>),
+const TimelineRow Escorts[] = {
+    {Between(2350, 2450), LaunchGunship<0, 1>},
+    {Between(2350, 11100), TimeGunshipShots<0>},
+    {Between(2350, 2450), LaunchGunship<1, 2>},
+    {Between(2350, 11100), All<TimeGunshipShots<1>, ThrowDebris<0>, ThrowDebris<1>>},
 };
 
 // Their shots keep flying after the window, so they move every frame.
-constexpr TimelineCall Escorts = All<OnClock<EscortWindows>, GunshipShots<0>, GunshipShots<1>>;
+constexpr TimelineCall RunEscorts = All<OnClock<Escorts>, GunshipShots<0>, GunshipShots<1>>;
 
 // --- The boss attack cycle, 2300 counter frames.
 
@@ -30,29 +30,28 @@ constexpr TimelineCall Bursts =
 
 // Overlapping rows all run: at c = 250 the first two rows call the four fan
 // timers twice in that frame.
-const CounterWindow AttackWindows[] = {
-    {200, 250, All<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
-    {250, 400, All<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
-    {300, 500, All<SpawnStage2Whip01, SpawnStage2Whip02>},
-    {350, 380, Bursts},
-    {400, 500, All<TimeStage2Ring01, TimeStage2Ring02>},
-    {450, 500, TimeStage2Fan06},
-    {500, 700, All<TimeStage2Fan07, TimeStage2Fan08>},
-    {480, 580, All<TimeStage2Straight03, TimeStage2TwoWay01>},
-    {580, 700, All<TimeStage2Fan11, TimeStage2Fan12>},
-    {800, 900, Bursts},
-    {700, 900, All<SpawnStage2Whip01, SpawnStage2Whip02>},
-    {700, 1000, All<TimeStage2Fan07, TimeStage2Fan08>},
-    {750, 1100, All<TimeStage2Fan09, TimeStage2Fan10>},
-    {1050, 1300, All<TimeStage2Fan11, TimeStage2Fan12>},
-    {1320, 1500, All<TimeStage2Aimed04, TimeStage2Aimed05>},
-    {1520, 1800, All<TimeStage2Aimed06, TimeStage2Aimed07>},
-    {1820, 2000, TimeStage2Aimed01},
-    {2020, 2300, All<TimeStage2Aimed02, TimeStage2Aimed03>},
-    {1, 30,
-     All<SpawnStage2Spread08, SpawnStage2Spread09, SpawnStage2Spread10, SpawnStage2Spread11,
-         SpawnStage2Spread12, SpawnStage2Spread13, SpawnStage2Spread14, SpawnStage2Spread15,
-         SpawnStage2Spread16>},
+const TimelineRow Attack[] = {
+    {Within(200, 250), All<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
+    {Within(250, 400), All<TimeStage2Fan09, TimeStage2Fan10, TimeStage2Fan07, TimeStage2Fan08>},
+    {Within(300, 500), All<SpawnStage2Whip01, SpawnStage2Whip02>},
+    {Within(350, 380), Bursts},
+    {Within(400, 500), All<TimeStage2Ring01, TimeStage2Ring02>},
+    {Within(450, 500), TimeStage2Fan06},
+    {Within(500, 700), All<TimeStage2Fan07, TimeStage2Fan08>},
+    {Within(480, 580), All<TimeStage2Straight03, TimeStage2TwoWay01>},
+    {Within(580, 700), All<TimeStage2Fan11, TimeStage2Fan12>},
+    {Within(800, 900), Bursts},
+    {Within(700, 900), All<SpawnStage2Whip01, SpawnStage2Whip02>},
+    {Within(700, 1000), All<TimeStage2Fan07, TimeStage2Fan08>},
+    {Within(750, 1100), All<TimeStage2Fan09, TimeStage2Fan10>},
+    {Within(1050, 1300), All<TimeStage2Fan11, TimeStage2Fan12>},
+    {Within(1320, 1500), All<TimeStage2Aimed04, TimeStage2Aimed05>},
+    {Within(1520, 1800), All<TimeStage2Aimed06, TimeStage2Aimed07>},
+    {Within(1820, 2000), TimeStage2Aimed01},
+    {Within(2020, 2300), All<TimeStage2Aimed02, TimeStage2Aimed03>},
+    {Within(1, 30), All<SpawnStage2Spread08, SpawnStage2Spread09, SpawnStage2Spread10, SpawnStage2Spread11,
+                        SpawnStage2Spread12, SpawnStage2Spread13, SpawnStage2Spread14, SpawnStage2Spread15,
+                        SpawnStage2Spread16>},
 };
 
 // --- The EnemyA formation, moved and drawn every frame whether armed or not,
@@ -73,55 +72,52 @@ const TimelineCall Formation[] = {
 
 // Nested windows are written flat: an inner window lies inside its outer one,
 // so its row runs exactly when the nested call would.
-const ClockWindow WaveWindows[] = {
-    Between(80, 150, FlierWithMissile<5, 80, 80>),
-    Between(90, 160, FlierWithMissile<6, 80, 80>),
-    Between(100, 180, FlierWithMissiles<7, 80, 80>),
-    Between(105, 180, FlierWithMissiles<8, 80, 80>),
-    Between(120, 200, FlierWithMissiles<9, 80, 80>),
-    Between(130, 200, FlierWithMissiles<10, 80, 80>),
-    Between(180, 250, FlierWithMissiles<15, 240, 300>),
-    Between(180, 250, FlierWithMissiles<16, 240, 300>),
-    Between(240, 300, FlierWithMissiles<17, 240, 300>),
-    Between(240, 300, FlierWithMissiles<18, 240, 300>),
-    Between(280, 350, FlierWithMissiles<19, 240, 440>),
-    Between(340, 400, FlierWithMissiles<20, 240, 440>),
-    Between(300, 400, FlierWithMissile<0, 80, 80>),
-    Between(300, 400, FlierWithMissile<1, 80, 80>),
+const TimelineRow Waves[] = {
+    {Between(80, 150), FlierWithMissile<5, 80, 80>},
+    {Between(90, 160), FlierWithMissile<6, 80, 80>},
+    {Between(100, 180), FlierWithMissiles<7, 80, 80>},
+    {Between(105, 180), FlierWithMissiles<8, 80, 80>},
+    {Between(120, 200), FlierWithMissiles<9, 80, 80>},
+    {Between(130, 200), FlierWithMissiles<10, 80, 80>},
+    {Between(180, 250), FlierWithMissiles<15, 240, 300>},
+    {Between(180, 250), FlierWithMissiles<16, 240, 300>},
+    {Between(240, 300), FlierWithMissiles<17, 240, 300>},
+    {Between(240, 300), FlierWithMissiles<18, 240, 300>},
+    {Between(280, 350), FlierWithMissiles<19, 240, 440>},
+    {Between(340, 400), FlierWithMissiles<20, 240, 440>},
+    {Between(300, 400), FlierWithMissile<0, 80, 80>},
+    {Between(300, 400), FlierWithMissile<1, 80, 80>},
     // The mid-boss with its two gunships.
-    Between(380, 480, PlaceMidBossAt<MidBossSlot, 150>),
-    Between(480, 1000,
-            All<Formed<MidBossSlot, 11, 120, 300, 81>, GunshipDebris<MidBossEscortLeft>,
-                GunshipDebris<MidBossEscortRight>, FlyGunship<MidBossEscortLeft, 1, 80, 0>,
-                FlyGunship<MidBossEscortRight, 2, 80, 0>, ArmMissileLine<MidBossSlot>>),
-    Between(480, 700, LaunchGunship<MidBossEscortLeft, 1>),
-    Between(480, 1000, TimeGunshipShots<MidBossEscortLeft>),
-    Between(480, 700, LaunchGunship<MidBossEscortRight, 2>),
-    Between(480, 1000, TimeGunshipShots<MidBossEscortRight>),
-    Between(700, 1000, All<WearDown<MidBossEscortLeft>, WearDown<MidBossEscortRight>>),
-    Between(480, 1000,
-            All<TimeGunshipShots<MidBossEscortLeft>, GunshipShots<MidBossEscortLeft>,
-                TimeGunshipShots<MidBossEscortRight>, GunshipShots<MidBossEscortRight>>),
-    Between(880, 1000,
-            All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, MidBossEscortLeft>,
-                Call<DestroyEnemyB, MidBossEscortRight>>),
+    {Between(380, 480), PlaceMidBossAt<MidBossSlot, 150>},
+    {Between(480, 1000), All<Formed<MidBossSlot, 11, 120, 300, 81>, GunshipDebris<MidBossEscortLeft>,
+                             GunshipDebris<MidBossEscortRight>, FlyGunship<MidBossEscortLeft, 1, 80, 0>,
+                             FlyGunship<MidBossEscortRight, 2, 80, 0>, ArmMissileLine<MidBossSlot>>},
+    {Between(480, 700), LaunchGunship<MidBossEscortLeft, 1>},
+    {Between(480, 1000), TimeGunshipShots<MidBossEscortLeft>},
+    {Between(480, 700), LaunchGunship<MidBossEscortRight, 2>},
+    {Between(480, 1000), TimeGunshipShots<MidBossEscortRight>},
+    {Between(700, 1000), All<WearDown<MidBossEscortLeft>, WearDown<MidBossEscortRight>>},
+    {Between(480, 1000), All<TimeGunshipShots<MidBossEscortLeft>, GunshipShots<MidBossEscortLeft>,
+                             TimeGunshipShots<MidBossEscortRight>, GunshipShots<MidBossEscortRight>>},
+    {Between(880, 1000), All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, MidBossEscortLeft>,
+                             Call<DestroyEnemyB, MidBossEscortRight>>},
     // The second wave.
-    Between(1000, 1200, FlierWithMissiles<9, 80, 80>),
-    Between(1030, 1200, FlierWithMissiles<10, 80, 80>),
-    Between(1080, 1250, FlierWithMissiles<15, 240, 300>),
-    Between(1080, 1250, FlierWithMissiles<16, 240, 300>),
-    Between(1140, 1300, FlierWithMissiles<17, 240, 300>),
-    Between(1140, 1300, FlierWithMissiles<18, 240, 300>),
-    Between(1180, 1350, FlierWithMissiles<19, 240, 440>),
-    Between(1140, 1400, FlierWithMissiles<20, 240, 440>),
-    Between(1200, 1400, FlierWithMissile<0, 80, 80>),
-    Between(1200, 1400, FlierWithMissile<1, 80, 80>),
+    {Between(1000, 1200), FlierWithMissiles<9, 80, 80>},
+    {Between(1030, 1200), FlierWithMissiles<10, 80, 80>},
+    {Between(1080, 1250), FlierWithMissiles<15, 240, 300>},
+    {Between(1080, 1250), FlierWithMissiles<16, 240, 300>},
+    {Between(1140, 1300), FlierWithMissiles<17, 240, 300>},
+    {Between(1140, 1300), FlierWithMissiles<18, 240, 300>},
+    {Between(1180, 1350), FlierWithMissiles<19, 240, 440>},
+    {Between(1140, 1400), FlierWithMissiles<20, 240, 440>},
+    {Between(1200, 1400), FlierWithMissile<0, 80, 80>},
+    {Between(1200, 1400), FlierWithMissile<1, 80, 80>},
     // The carrier with its two arms.
-    Between(1380, 1480, LaunchCarrier<Carrier>),
-    Between(1480, 2200, FlyCarrier<Carrier, 1>),
-    Between(1620, 2200, CarrierShots<Carrier>),
-    Between(1960, 2200, ThrowCarrierDebris<Carrier>),
-    Between(2080, 2200, DestroyCarrier<Carrier>),
+    {Between(1380, 1480), LaunchCarrier<Carrier>},
+    {Between(1480, 2200), FlyCarrier<Carrier, 1>},
+    {Between(1620, 2200), CarrierShots<Carrier>},
+    {Between(1960, 2200), ThrowCarrierDebris<Carrier>},
+    {Between(2080, 2200), DestroyCarrier<Carrier>},
 };
 
 // --- Bullet pools and missiles, every frame.
@@ -162,16 +158,16 @@ const TimelineCall Missiles[] = {
     MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-const NamedClockTable ClockTables[] = {{"escorts", EscortWindows}, {"waves", WaveWindows}};
-const NamedCounterTable CounterTables[] = {{"attack", AttackWindows}};
+const NamedTimeline ClockTables[] = {{"escorts", Escorts}, {"waves", Waves}};
+const NamedTimeline CounterTables[] = {{"attack", Attack}};
 
 }  // namespace
 
 const StageSchedule Stage2Schedule = {
-    .escorts = Escorts,
-    .attack = OnCounter<AttackWindows>,
+    .escorts = RunEscorts,
+    .attack = OnCounter<Attack>,
     .formation = InOrder<Formation>,
-    .waves = OnClock<WaveWindows>,
+    .waves = OnClock<Waves>,
     .coins = Coins<0, 1, 5, 6, 7, 8, 9, 10, 15, 16, 17, 18, 19, 20, MidBossSlot>,
     .pools = InOrder<Pools>,
     .missiles = InOrder<Missiles>,

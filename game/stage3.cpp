@@ -19,54 +19,53 @@ constexpr TimelineCall StraightsAndTwoWay =
 // Boss attack counter windows. Several rows share values (at c = 500 five of
 // them run), and the aimed timers from 1920 on come in bands of 181 values
 // with quiet gaps of 19 between them.
-const CounterWindow Attack[] = {
-    {30, 60, All<TimeStage3Aimed22, TimeStage3Aimed23>},
-    {60, 80, StraightsAndTwoWay},
-    {100, 200, All<SpawnStage3Ramp01, SpawnStage3Ramp02>},
-    {160, 200, All<SpawnStage3Burst01, SpawnStage3Burst26>},
-    {200, 300, All<TimeStage3Fan06, TimeStage3Fan07>},
-    {250, 280, BurstRing},
-    {300, 500, All<SpawnStage3Burst27, SpawnStage3Burst28>},
-    {380, 500, All<SpawnStage3Burst01, SpawnStage3Burst26>},
-    {450, 500, StraightsAndTwoWay},
-    {510, 540, BurstRing},
-    {400, 500, All<TimeStage3Fan04, TimeStage3Fan05>},
-    {500, 550, All<TimeStage3Aimed22, TimeStage3Aimed23>},
-    {550, 800, All<TimeStage3Fan04, TimeStage3Fan05>},
-    {600, 750, All<SpawnStage3Whip01, SpawnStage3Whip02>},
-    {800, 950, TimeStage3Fan01},
-    {950, 1200, All<SpawnStage3Ramp01, SpawnStage3Ramp02>},
-    {1000, 1200, All<SpawnStage3Burst27, SpawnStage3Burst28>},
-    {1050, 1200, All<SpawnStage3Burst01, SpawnStage3Burst26>},
-    {1200, 1250, LongBurstRing},
-    {1250, 1500, All<SpawnStage3Whip01, SpawnStage3Whip02, SpawnStage3Whip03, SpawnStage3Whip04>},
-    {1510, 1900,
-     All<TimeStage3Curve01, TimeStage3Curve02, TimeStage3Curve03, TimeStage3Curve04, TimeStage3Curve05,
-         TimeStage3Curve06>},
-    {1920, 2100, TimeStage3Aimed10},
-    {2120, 2300, TimeStage3Aimed13},
-    {2320, 2500, TimeStage3Aimed16},
-    {2520, 2700, TimeStage3Aimed19},
-    {2720, 2900, TimeStage3Aimed01},
-    {2920, 3100, TimeStage3Aimed04},
-    {3120, 3300, TimeStage3Aimed07},
-    {3320, 3500, All<TimeStage3Aimed11, TimeStage3Aimed12>},
-    {3520, 3700, All<TimeStage3Aimed14, TimeStage3Aimed15>},
-    {3720, 3900, All<TimeStage3Aimed17, TimeStage3Aimed18>},
-    {3920, 4100, All<TimeStage3Aimed20, TimeStage3Aimed21>},
-    {4120, 4300, All<TimeStage3Aimed02, TimeStage3Aimed03>},
-    {4320, 4500, All<TimeStage3Aimed05, TimeStage3Aimed06>},
-    {4520, 4700, All<TimeStage3Aimed08, TimeStage3Aimed09>},
-    {4720, 4900, All<TimeStage3Aimed14, TimeStage3Aimed15>},
+const TimelineRow Attack[] = {
+    {Within(30, 60), All<TimeStage3Aimed22, TimeStage3Aimed23>},
+    {Within(60, 80), StraightsAndTwoWay},
+    {Within(100, 200), All<SpawnStage3Ramp01, SpawnStage3Ramp02>},
+    {Within(160, 200), All<SpawnStage3Burst01, SpawnStage3Burst26>},
+    {Within(200, 300), All<TimeStage3Fan06, TimeStage3Fan07>},
+    {Within(250, 280), BurstRing},
+    {Within(300, 500), All<SpawnStage3Burst27, SpawnStage3Burst28>},
+    {Within(380, 500), All<SpawnStage3Burst01, SpawnStage3Burst26>},
+    {Within(450, 500), StraightsAndTwoWay},
+    {Within(510, 540), BurstRing},
+    {Within(400, 500), All<TimeStage3Fan04, TimeStage3Fan05>},
+    {Within(500, 550), All<TimeStage3Aimed22, TimeStage3Aimed23>},
+    {Within(550, 800), All<TimeStage3Fan04, TimeStage3Fan05>},
+    {Within(600, 750), All<SpawnStage3Whip01, SpawnStage3Whip02>},
+    {Within(800, 950), TimeStage3Fan01},
+    {Within(950, 1200), All<SpawnStage3Ramp01, SpawnStage3Ramp02>},
+    {Within(1000, 1200), All<SpawnStage3Burst27, SpawnStage3Burst28>},
+    {Within(1050, 1200), All<SpawnStage3Burst01, SpawnStage3Burst26>},
+    {Within(1200, 1250), LongBurstRing},
+    {Within(1250, 1500), All<SpawnStage3Whip01, SpawnStage3Whip02, SpawnStage3Whip03, SpawnStage3Whip04>},
+    {Within(1510, 1900), All<TimeStage3Curve01, TimeStage3Curve02, TimeStage3Curve03, TimeStage3Curve04,
+                             TimeStage3Curve05, TimeStage3Curve06>},
+    {Within(1920, 2100), TimeStage3Aimed10},
+    {Within(2120, 2300), TimeStage3Aimed13},
+    {Within(2320, 2500), TimeStage3Aimed16},
+    {Within(2520, 2700), TimeStage3Aimed19},
+    {Within(2720, 2900), TimeStage3Aimed01},
+    {Within(2920, 3100), TimeStage3Aimed04},
+    {Within(3120, 3300), TimeStage3Aimed07},
+    {Within(3320, 3500), All<TimeStage3Aimed11, TimeStage3Aimed12>},
+    {Within(3520, 3700), All<TimeStage3Aimed14, TimeStage3Aimed15>},
+    {Within(3720, 3900), All<TimeStage3Aimed17, TimeStage3Aimed18>},
+    {Within(3920, 4100), All<TimeStage3Aimed20, TimeStage3Aimed21>},
+    {Within(4120, 4300), All<TimeStage3Aimed02, TimeStage3Aimed03>},
+    {Within(4320, 4500), All<TimeStage3Aimed05, TimeStage3Aimed06>},
+    {Within(4520, 4700), All<TimeStage3Aimed08, TimeStage3Aimed09>},
+    {Within(4720, 4900), All<TimeStage3Aimed14, TimeStage3Aimed15>},
 };
 
 // The two gunships that join the boss. Their debris is asked for every frame
 // but only comes once the player has worn them down.
-const ClockWindow Escorts[] = {
-    Between(2800, 2870, LaunchGunship<2, 1>),
-    Between(2800, 11100, TimeGunshipShots<2>),
-    Between(2800, 2870, LaunchGunship<3, 2>),
-    Between(2800, 11100, All<TimeGunshipShots<3>, ThrowDebris<2>, ThrowDebris<3>>),
+const TimelineRow Escorts[] = {
+    {Between(2800, 2870), LaunchGunship<2, 1>},
+    {Between(2800, 11100), TimeGunshipShots<2>},
+    {Between(2800, 2870), LaunchGunship<3, 2>},
+    {Between(2800, 11100), All<TimeGunshipShots<3>, ThrowDebris<2>, ThrowDebris<3>>},
 };
 
 // The escorts' shots fly on whatever the clock.
@@ -101,65 +100,66 @@ constexpr int MidBossSlot = 23;
 
 // Mid-boss with four gunships; the second pair is worn down and destroyed
 // first, and its shots are timed but never flown or drawn.
-const ClockWindow MidBoss[] = {
-    Between(380, 480, PlaceMidBossAt<MidBossSlot, 140>),
-    Between(480, 1000,
-            All<Formed<MidBossSlot, 11, 240, 300, 8>, ArmMissile<MidBossSlot>, ArmMissileLine<MidBossSlot>,
-                GunshipDebris<8>, GunshipDebris<9>, FlyGunship<8, 1, 120, 4>, FlyGunship<9, 2, 120, 4>>),
-    Between(480, 700, LaunchGunship<8, 1>),
-    Between(480, 1000, TimeGunshipShots<8>),
-    Between(480, 700, LaunchGunship<9, 2>),
-    Between(480, 1000, TimeGunshipShots<9>),
-    Between(720, 1000, All<WearDown<8>, WearDown<9>>),
-    Between(480, 1000,
-            All<GunshipDebris<10>, GunshipDebris<11>, FlyGunship<10, 3, 120, 4>, FlyGunship<11, 4, 120, 4>>),
-    Between(480, 700, LaunchGunship<10, 1>),
-    Between(480, 1000, TimeGunshipShots<10>),
-    Between(480, 700, LaunchGunship<11, 2>),
-    Between(480, 1000, TimeGunshipShots<11>),
-    Between(690, 1000, All<WearDown<10>, WearDown<11>>),
-    Between(480, 1000, All<TimeGunshipShots<8>, GunshipShots<8>, TimeGunshipShots<9>, GunshipShots<9>>),
-    Between(860, 1000, All<Call<DestroyEnemyB, 10>, Call<DestroyEnemyB, 11>>),
-    Between(880, 1000, All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, 8>, Call<DestroyEnemyB, 9>>),
+const TimelineRow MidBoss[] = {
+    {Between(380, 480), PlaceMidBossAt<MidBossSlot, 140>},
+    {Between(480, 1000),
+     All<Formed<MidBossSlot, 11, 240, 300, 8>, ArmMissile<MidBossSlot>, ArmMissileLine<MidBossSlot>,
+         GunshipDebris<8>, GunshipDebris<9>, FlyGunship<8, 1, 120, 4>, FlyGunship<9, 2, 120, 4>>},
+    {Between(480, 700), LaunchGunship<8, 1>},
+    {Between(480, 1000), TimeGunshipShots<8>},
+    {Between(480, 700), LaunchGunship<9, 2>},
+    {Between(480, 1000), TimeGunshipShots<9>},
+    {Between(720, 1000), All<WearDown<8>, WearDown<9>>},
+    {Between(480, 1000),
+     All<GunshipDebris<10>, GunshipDebris<11>, FlyGunship<10, 3, 120, 4>, FlyGunship<11, 4, 120, 4>>},
+    {Between(480, 700), LaunchGunship<10, 1>},
+    {Between(480, 1000), TimeGunshipShots<10>},
+    {Between(480, 700), LaunchGunship<11, 2>},
+    {Between(480, 1000), TimeGunshipShots<11>},
+    {Between(690, 1000), All<WearDown<10>, WearDown<11>>},
+    {Between(480, 1000), All<TimeGunshipShots<8>, GunshipShots<8>, TimeGunshipShots<9>, GunshipShots<9>>},
+    {Between(860, 1000), All<Call<DestroyEnemyB, 10>, Call<DestroyEnemyB, 11>>},
+    {Between(880, 1000),
+     All<Call<DestroyEnemyA, MidBossSlot>, Call<DestroyEnemyB, 8>, Call<DestroyEnemyB, 9>>},
 };
 
 constexpr int Carrier = 1;
 
 // The carrier with its two arms: it arrives, fights, sheds debris, and is
 // blown up by the clock.
-const ClockWindow CarrierScript[] = {
-    Between(1620, 1700, LaunchCarrier<Carrier>),
-    Between(1700, 2600, FlyCarrier<Carrier, 2>),
-    Between(2020, 2600, CarrierShots<Carrier>),
-    Between(2360, 2600, ThrowCarrierDebris<Carrier>),
-    Between(2480, 2600, DestroyCarrier<Carrier>),
+const TimelineRow CarrierEncounter[] = {
+    {Between(1620, 1700), LaunchCarrier<Carrier>},
+    {Between(1700, 2600), FlyCarrier<Carrier, 2>},
+    {Between(2020, 2600), CarrierShots<Carrier>},
+    {Between(2360, 2600), ThrowCarrierDebris<Carrier>},
+    {Between(2480, 2600), DestroyCarrier<Carrier>},
 };
 
 // Slots 5 to 10 come twice: their second spawn reuses the slot once the
 // first enemy has gone.
-const ClockWindow Waves[] = {
-    Between(80, 190, FlierWithMissile<5, 80, 80>),
-    Between(90, 240, FlierWithMissile<6, 80, 80>),
-    Between(100, 180, FlierWithMissiles<7, 80, 80>),
-    Between(105, 180, FlierWithMissiles<8, 80, 80>),
-    Between(120, 200, FlierWithMissiles<9, 80, 80>),
-    Between(130, 200, FlierWithMissiles<10, 80, 80>),
-    Between(180, 360, FlierWithMissiles<15, 240, 300>),
-    Between(180, 360, FlierWithMissiles<16, 240, 300>),
-    Between(380, 1000, OnClock<MidBoss>),
-    Between(1040, 1550, FlierWithMissiles<17, 240, 300>),
-    Between(1160, 1550, FlierWithMissiles<18, 240, 300>),
-    Between(1280, 1550, FlierWithMissiles<19, 240, 440>),
-    Between(1300, 1620, FlierWithMissiles<20, 240, 440>),
-    Between(1000, 1620, FlierWithMissile<0, 80, 80>),
-    Between(1000, 1600, FlierWithMissile<1, 80, 80>),
-    Between(1300, 1550, FlierWithMissile<5, 80, 80>),
-    Between(1300, 1550, FlierWithMissile<6, 80, 80>),
-    Between(1400, 1570, FlierWithMissiles<7, 80, 80>),
-    Between(1400, 1570, FlierWithMissiles<8, 80, 80>),
-    Between(1400, 1600, FlierWithMissiles<9, 80, 80>),
-    Between(1400, 1600, FlierWithMissiles<10, 80, 80>),
-    Between(1620, 2600, OnClock<CarrierScript>),
+const TimelineRow Waves[] = {
+    {Between(80, 190), FlierWithMissile<5, 80, 80>},
+    {Between(90, 240), FlierWithMissile<6, 80, 80>},
+    {Between(100, 180), FlierWithMissiles<7, 80, 80>},
+    {Between(105, 180), FlierWithMissiles<8, 80, 80>},
+    {Between(120, 200), FlierWithMissiles<9, 80, 80>},
+    {Between(130, 200), FlierWithMissiles<10, 80, 80>},
+    {Between(180, 360), FlierWithMissiles<15, 240, 300>},
+    {Between(180, 360), FlierWithMissiles<16, 240, 300>},
+    {Between(380, 1000), OnClock<MidBoss>},
+    {Between(1040, 1550), FlierWithMissiles<17, 240, 300>},
+    {Between(1160, 1550), FlierWithMissiles<18, 240, 300>},
+    {Between(1280, 1550), FlierWithMissiles<19, 240, 440>},
+    {Between(1300, 1620), FlierWithMissiles<20, 240, 440>},
+    {Between(1000, 1620), FlierWithMissile<0, 80, 80>},
+    {Between(1000, 1600), FlierWithMissile<1, 80, 80>},
+    {Between(1300, 1550), FlierWithMissile<5, 80, 80>},
+    {Between(1300, 1550), FlierWithMissile<6, 80, 80>},
+    {Between(1400, 1570), FlierWithMissiles<7, 80, 80>},
+    {Between(1400, 1570), FlierWithMissiles<8, 80, 80>},
+    {Between(1400, 1600), FlierWithMissiles<9, 80, 80>},
+    {Between(1400, 1600), FlierWithMissiles<10, 80, 80>},
+    {Between(1620, 2600), OnClock<CarrierEncounter>},
 };
 
 // Each pool is moved, then drawn, in this fixed order.
@@ -214,9 +214,9 @@ const TimelineCall Missiles[] = {
     MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-const NamedClockTable ClockTables[] = {
-    {"escorts", Escorts}, {"mid-boss", MidBoss}, {"carrier", CarrierScript}, {"waves", Waves}};
-const NamedCounterTable CounterTables[] = {{"attack", Attack}};
+const NamedTimeline ClockTables[] = {
+    {"escorts", Escorts}, {"mid-boss", MidBoss}, {"carrier", CarrierEncounter}, {"waves", Waves}};
+const NamedTimeline CounterTables[] = {{"attack", Attack}};
 
 }  // namespace
 

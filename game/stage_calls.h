@@ -31,11 +31,11 @@ void InOrder() {
 }
 template <const auto& Table>
 void OnClock() {
-  RunClockWindows(Table, StageClock);
+  RunTimeline(Table, StageClock);
 }
 template <const auto& Table>
 void OnCounter(int c) {
-  RunCounterWindows(Table, c);
+  RunTimeline(Table, static_cast<float>(c));
 }
 
 // --- EnemyA fliers.

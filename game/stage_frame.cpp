@@ -24,16 +24,16 @@ int Stage3AttackCounter;
 namespace {
 
 // A power-up may appear during 50 units of the stage clock, both ends included.
-constexpr ClockWindow PowerUpWindow(float low) { return Within(low, low + 50, SpawnPowerUp); }
+constexpr TimelineRow PowerUpRow(float low) { return {Within(low, low + 50), SpawnPowerUp}; }
 
 struct StageRules {
   const StageSchedule* schedule;
   float clockRate;
   bool entryCode;  // Stage1 clears pause and continue on entry and starts the music
   void (*layers[4])();
-  bool powerUpFirst;  // before the boss (Stage2, Stage3) or after the waves (Stage1)
-  ClockWindow powerUps[5];  // unused rows have no call
-  float bossAfter, bossBefore;  // the boss section, exclusive
+  bool powerUpFirst;        // before the boss (Stage2, Stage3) or after the waves (Stage1)
+  TimelineRow powerUps[5];  // unused rows have no call
+  ClockWindow bossSection;
   int boss;
   float attackBandTop;  // the counter runs while 0 < hit points < this
   int* attackCounter;
@@ -54,9 +54,8 @@ const StageRules Stages[3] = {
      .entryCode = true,
      .layers = {ScrollBack8, ScrollBack3, ScrollBack1, UpdateScrollingOverlay},
      .powerUpFirst = false,
-     .powerUps = {PowerUpWindow(500), PowerUpWindow(800), PowerUpWindow(950)},
-     .bossAfter = 1460,
-     .bossBefore = 10100,
+     .powerUps = {PowerUpRow(500), PowerUpRow(800), PowerUpRow(950)},
+     .bossSection = Between(1460, 10100),
      .boss = Stage1BossIndex,
      .attackBandTop = 1010,
      .attackCounter = &Stage1AttackCounter,
@@ -74,9 +73,8 @@ const StageRules Stages[3] = {
      .entryCode = false,
      .layers = {ScrollBack8, ScrollBack4, ScrollBack2},
      .powerUpFirst = true,
-     .powerUps = {PowerUpWindow(300), PowerUpWindow(500), PowerUpWindow(800), PowerUpWindow(1000)},
-     .bossAfter = 2200,
-     .bossBefore = 11100,
+     .powerUps = {PowerUpRow(300), PowerUpRow(500), PowerUpRow(800), PowerUpRow(1000)},
+     .bossSection = Between(2200, 11100),
      .boss = Stage2BossIndex,
      .attackBandTop = 980,
      .attackCounter = &StageBoss[Stage2BossIndex].counter,
@@ -94,9 +92,8 @@ const StageRules Stages[3] = {
      .entryCode = false,
      .layers = {ScrollBack5, ScrollBack1, ScrollBack3},
      .powerUpFirst = true,
-     .powerUps = {PowerUpWindow(100), PowerUpWindow(300), PowerUpWindow(500), PowerUpWindow(800), PowerUpWindow(1000)},
-     .bossAfter = 2650,
-     .bossBefore = 11100,
+     .powerUps = {PowerUpRow(100), PowerUpRow(300), PowerUpRow(500), PowerUpRow(800), PowerUpRow(1000)},
+     .bossSection = Between(2650, 11100),
      .boss = Stage3BossIndex,
      .attackBandTop = 780,
      .attackCounter = &Stage3AttackCounter,
@@ -120,8 +117,8 @@ void Call(void (*hook)()) {
 void RunPowerUp(const StageRules& rules) {
   UpdatePowerUp();
   MovePowerUp();
-  for (const ClockWindow& w : rules.powerUps)
-    if (w.run && Holds(w, StageClock)) w.run();
+  for (const TimelineRow& row : rules.powerUps)
+    if (row.run && row.window.Holds(StageClock)) row.run();
 }
 
 void ContinueCheck() {
@@ -138,7 +135,7 @@ void ContinueCheck() {
 void RunBossSection(const StageRules& rules) {
   // Once the clock has reached the stage end the section keeps running, so a
   // long frame that jumps past the window still ends the stage.
-  const bool inWindow = StageClock > rules.bossAfter && StageClock < rules.bossBefore;
+  const bool inWindow = rules.bossSection.Holds(StageClock);
   const bool stageOver = StageClock >= rules.stageEnd;
   if (!inWindow && !stageOver) return;
   rules.moveBoss();

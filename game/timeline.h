@@ -1,5 +1,5 @@
-// A stage's timeline is data: windows of the stage clock or of the boss
-// attack counter, each with the calls it makes in every frame it holds.
+// A stage's timeline is data: rows of a window of the stage clock or of the
+// boss attack counter, each with the call it makes in every frame it holds.
 #pragma once
 #include <span>
 
@@ -7,43 +7,20 @@
 
 using TimelineCall = void (*)();
 
-// Clock windows are open or closed at each end, as the schedule says.
-struct ClockWindow {
-  float low;
-  Edge lowEdge;
-  float high;
-  Edge highEdge;
-  TimelineCall run;
-};
-
-// Shorthands for the usual shapes: low < clock < high, low <= clock <= high.
-constexpr ClockWindow Between(float low, float high, TimelineCall run) {
-  return {low, Edge::Open, high, Edge::Open, run};
-}
-constexpr ClockWindow Within(float low, float high, TimelineCall run) {
-  return {low, Edge::Closed, high, Edge::Closed, run};
-}
-
-// Counter windows are closed at both ends.
-struct CounterWindow {
-  int low;
-  int high;
+// In the stage schedules the stage clock's windows are open at both ends
+// (Between) and the attack counter's closed at both ends (Within).
+struct TimelineRow {
+  ClockWindow window;
   TimelineCall run;
 };
 
 // A stage's tables by name, so that a tool can tell which of their rows ran.
-struct NamedClockTable {
+struct NamedTimeline {
   const char* name;
-  std::span<const ClockWindow> rows;
-};
-struct NamedCounterTable {
-  const char* name;
-  std::span<const CounterWindow> rows;
+  std::span<const TimelineRow> rows;
 };
 
-bool Holds(const ClockWindow& w, float clock);
-// Every window that holds the value runs, in table order.
-void RunClockWindows(std::span<const ClockWindow> table, float clock);
-void RunCounterWindows(std::span<const CounterWindow> table, int c);
+// Every row whose window holds the value runs, in table order.
+void RunTimeline(std::span<const TimelineRow> table, float value);
 // Calls each routine in order (the fixed lists of moves and draws).
 void RunInOrder(std::span<const TimelineCall> calls);

@@ -199,8 +199,8 @@ void SpawnBomb(int i) {
 
 void ParkShot(PlayerShotRecord& shot) {
   shot.active = 0;
-  shot.x = -500;
-  shot.y = 500;
+  shot.x = PixelParkedX;
+  shot.y = PixelParkedY;
 }
 
 void ResetWeapons() {

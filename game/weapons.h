@@ -2,25 +2,30 @@
 #pragma once
 #include "world/ship.h"
 
+// A shot that has struck a target or left the screen waits here, below and
+// right of everything, until it is fired again (an option shot that leaves
+// the top is left where it is).
+constexpr int SpentShotX = 5000, SpentShotY = 5000;
+
 struct PlayerShotRecord {
-  int x = -500;
-  int y = 500;
+  int x = PixelParkedX;
+  int y = PixelParkedY;
   int drift = 0;  // sideways pixels per frame
   int step = 0;   // pixels per frame
   int active = 0;
 };
 
 struct BombRecord {
-  int x = -500;
-  int y = 500;
+  int x = PixelParkedX;
+  int y = PixelParkedY;
   int speed = 0;
   int active = 0;
   float angle = 0;
 };
 
 struct BeamPartRecord {
-  int x = -500;
-  int y = 500;
+  int x = PixelParkedX;
+  int y = PixelParkedY;
   int active = 0;
 };
 

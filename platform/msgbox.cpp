@@ -7,14 +7,13 @@
 #include "platform/headless.h"
 #include "platform/sound.h"
 #include "platform/window.h"
+#include "platform/window_state.h"
 
 namespace plat {
 namespace {
 std::vector<RecordedBox> boxes;
 int beeps = 0;
 }  // namespace
-
-SDL_Window* GameSdlWindow();
 
 void ShowMessageBox(const std::string& caption, const std::string& text) {
   boxes.push_back({caption, text});

@@ -66,7 +66,9 @@ bool HasWindow();
 const Surface* WindowIcon();
 // Why the last CreateGameWindow failed, one line for the player; empty after a success.
 const std::string& WindowFailure();
-// Posts MsgClose-driven teardown: hides and forgets the window, posts MsgDestroy.
+// Tears the window down (the default answer to MsgClose): destroys it and its
+// screen, then calls the window procedure with MsgDestroy at once, without
+// going through the queue. Does nothing when there is no window.
 void DestroyGameWindow();
 // Minimises a full-screen window and gives the desktop back.
 void LeaveFullScreen();

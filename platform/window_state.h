@@ -42,6 +42,8 @@ struct WindowState {
 };
 
 WindowState& W();
+// The SDL window, null without one: a message box is shown over it.
+SDL_Window* GameSdlWindow();
 
 // Queue the messages of a key, a mouse button or a focus loss.
 void QueueKey(int key, bool down, bool alt);

@@ -78,11 +78,11 @@ TEST_F(Common, WorldResetParksEveryPoolWithFramesOutOfStep) {
   Stage3RampPool01[2].rampTimer = 123;
   ResetBulletPools();
   EXPECT_TRUE(AllBulletPoolsIdle());
-  EXPECT_EQ(Stage1BurstPool02[3].x, -500);
+  EXPECT_EQ(Stage1BurstPool02[3].x, ParkedX);
   EXPECT_EQ(Stage1BurstPool02[3].y, ParkedY);
   EXPECT_EQ(Stage2RingPool01[70].tick, 0);
-  EXPECT_EQ(Stage3CurvePool04[7].x, -500);
-  EXPECT_EQ(Stage3CurvePool04[7].y, 500);
+  EXPECT_EQ(Stage3CurvePool04[7].x, PixelParkedX);
+  EXPECT_EQ(Stage3CurvePool04[7].y, PixelParkedY);
   EXPECT_EQ(Stage1RadialCounter05, 0);
   EXPECT_EQ(Stage3CurveCounter[2], 0);
   EXPECT_EQ(Stage3RampPool01[2].rampTimer, 123) << "the ramp clock belongs to the ramp spawner";
@@ -103,7 +103,7 @@ TEST_F(Common, StageResetParksTheEnemyShots) {
   EnemyMissileFanPool[7].x = 10;
   ResetEnemyShotPools();
   EXPECT_EQ(EnemyAimedPool03[40].active, 0);
-  EXPECT_EQ(EnemyMissileFanPool[7].x, -500);
+  EXPECT_EQ(EnemyMissileFanPool[7].x, ParkedX);
   EXPECT_TRUE(AllBulletPoolsIdle());
 }
 

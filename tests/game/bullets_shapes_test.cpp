@@ -116,7 +116,7 @@ TEST_F(Whip, GroupEndsWithItsFirstShotAndIdleShotsLeftBehindCannotHit) {
   MoveStage2Whip02();
   EXPECT_EQ(ArmedCount(Stage2WhipPool02), 0);
   const float x = Stage2WhipPool02[3].x, y = Stage2WhipPool02[3].y;
-  EXPECT_NE(x, -500) << "not parked";
+  EXPECT_NE(x, ParkedX) << "not parked";
   PlayerAlive = 1;
   ShipAtOffset(x, y, 0, 10);
   MoveStage2Whip02();

@@ -69,8 +69,8 @@ TEST_F(Fan, SpreadLaneFansResetTheWholeGroupsX) {
 
 TEST_F(Fan, ParkedLanesDriftButLaunchFromTheMuzzle) {
   MoveStage1Fan01();
-  EXPECT_LT(Stage1FanPool01[0].x, -500);
-  EXPECT_EQ(Stage1FanPool01[3].x, -500) << "the centre lane has no drift";
+  EXPECT_LT(Stage1FanPool01[0].x, ParkedX);
+  EXPECT_EQ(Stage1FanPool01[3].x, ParkedX) << "the centre lane has no drift";
   for (int call = 0; call < 25; ++call) TimeStage1Fan01();
   EXPECT_FLOAT_EQ(Stage1FanPool01[0].x, StageBoss[Stage1BossIndex].x + 200);
 }
@@ -129,8 +129,8 @@ TEST_F(Pairs, PairsPastTheWrapNeverFire) {
       for (int k = 0; k < 20; ++k) Stage2TwoWayPool01[k].active = Stage1StraightPool02[k].active = 0;
     for (int k = 16; k < 20; ++k) ASSERT_EQ(Stage2TwoWayPool01[k].active, 0) << call;
   }
-  for (int k = 16; k < 20; ++k) EXPECT_EQ(Stage2TwoWayPool01[k].x, -500);
-  EXPECT_NE(Stage1StraightPool02[19].x, -500) << "with wrap 140 all ten pairs fire";
+  for (int k = 16; k < 20; ++k) EXPECT_EQ(Stage2TwoWayPool01[k].x, ParkedX);
+  EXPECT_NE(Stage1StraightPool02[19].x, ParkedX) << "with wrap 140 all ten pairs fire";
 }
 
 }  // namespace

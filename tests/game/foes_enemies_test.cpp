@@ -189,7 +189,7 @@ TEST_F(Enemies, GunshipDebrisOnlyWhenWornAndNeverDividingByZero) {
   for (int frame = 0; frame < 200; ++frame) MoveEnemyBDebris(1, 40, 40);
   for (int i = 8; i < 16; ++i) {
     EXPECT_EQ(EnemyBDebrisPool[i].active, 0);
-    EXPECT_FLOAT_EQ(EnemyBDebrisPool[i].y, -2550.0f);
+    EXPECT_FLOAT_EQ(EnemyBDebrisPool[i].y, DebrisParkedY);
   }
 }
 
@@ -341,8 +341,8 @@ TEST_F(Enemies, SparksFollowEveryMainShotAndDriftPastTheBoss) {
     }
   }
   EXPECT_EQ(Stage2Sparks[7][0].active, 0);
-  EXPECT_FLOAT_EQ(Stage2Sparks[7][0].y, 5000.0f);
-  EXPECT_FLOAT_EQ(Stage2Sparks[7][0].x, 1000.0f);
+  EXPECT_FLOAT_EQ(Stage2Sparks[7][0].y, SparkParkedY);
+  EXPECT_FLOAT_EQ(Stage2Sparks[7][0].x, SparkParkedX);
 }
 
 }  // namespace

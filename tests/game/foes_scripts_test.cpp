@@ -1,4 +1,4 @@
-// Clock-window scripts: shared bounds, gaps between windows, loops, and the
+// Motion scripts: shared bounds, gaps between windows, loops, and the
 // movement programs and boss scripts written with them.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
-#include "foes/window_script.h"
+#include "foes/motion_script.h"
 #include "game/player.h"
 
 namespace {
@@ -22,18 +22,19 @@ class Scripts : public ::testing::Test {
 };
 
 TEST_F(Scripts, WindowsSharingABoundBothApplyInTableOrder) {
-  constexpr ScriptWindow windows[] = {
-      {0, 10, {Op::Move, 0, 100}}, {10, 20, {Op::Home}}, {20, 30, {Op::Move, 0, 100}}};
-  const WindowScript script = {windows, 10, 1000, 0, 5, 7};
+  constexpr ScriptRow rows[] = {{Within(0, 10), {Op::Move, 0, 100}},
+                                {Within(10, 20), {Op::Home}},
+                                {Within(20, 30), {Op::Move, 0, 100}}};
+  const MotionScript script = {rows, 10, 1000, 0, 5, 7};
   float x = 0, y = 0;
   ScriptBody body{.x = &x, .y = &y};
   FrameSeconds = 0.5f;
-  ApplyWindows(script, 10, body);
+  ApplyRows(script, 10, body);
   EXPECT_FLOAT_EQ(x, PlayfieldLeft + 5.0f) << "the hold comes after the move";
   EXPECT_FLOAT_EQ(y, 7.0f);
-  ApplyWindows(script, 20, body);
+  ApplyRows(script, 20, body);
   EXPECT_FLOAT_EQ(y, 57.0f) << "home, then the next window's move";
-  ApplyWindows(script, 10.5f, body);
+  ApplyRows(script, 10.5f, body);
   EXPECT_FLOAT_EQ(y, 7.0f);
 }
 

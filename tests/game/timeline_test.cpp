@@ -8,25 +8,25 @@
 namespace {
 std::string trace;
 
-const ClockWindow Clock[] = {
-    Between(10, 20, [] { trace += 'a'; }),
-    Within(10, 20, [] { trace += 'b'; }),
-    {20, Edge::Closed, 30, Edge::Open, [] { trace += 'c'; }},
+const TimelineRow Clock[] = {
+    {Between(10, 20), [] { trace += 'a'; }},
+    {Within(10, 20), [] { trace += 'b'; }},
+    {{20, Edge::Closed, 30, Edge::Open}, [] { trace += 'c'; }},
 };
-const CounterWindow Counter[] = {
-    {1, 200, [] { trace += '1'; }},
-    {200, 300, [] { trace += '2'; }},
-    {100, 150, [] { trace += '3'; }},
+const TimelineRow Counter[] = {
+    {Within(1, 200), [] { trace += '1'; }},
+    {Within(200, 300), [] { trace += '2'; }},
+    {Within(100, 150), [] { trace += '3'; }},
 };
 
 std::string ClockAt(float clock) {
   trace.clear();
-  RunClockWindows(Clock, clock);
+  RunTimeline(Clock, clock);
   return trace;
 }
 std::string CounterAt(int c) {
   trace.clear();
-  RunCounterWindows(Counter, c);
+  RunTimeline(Counter, static_cast<float>(c));
   return trace;
 }
 

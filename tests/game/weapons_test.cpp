@@ -129,7 +129,7 @@ TEST_F(Weapons, BossDrainAndPointsByWeapon) {
   CheckCollisions();
   EXPECT_EQ(Score, 60 + 60 + 250);
   EXPECT_EQ(TripleShotPool[0].active, 0);
-  EXPECT_EQ(TripleShotPool[0].x, 5000);
+  EXPECT_EQ(TripleShotPool[0].x, SpentShotX);
 }
 
 TEST_F(Weapons, PowerUpPickedOnlyBelowY50) {

@@ -253,9 +253,9 @@ class Bot {
   static bool SkipsAWindow(int s, float to) {
     if (to >= Stages[s].bossAfter || (StageClock < 1000 && to > 380)) return true;
     if (s < 2) return false;
-    for (const NamedClockTable& table : Stage3Schedule.clockTables)
-      for (const ClockWindow& w : table.rows)
-        if (w.low >= StageClock && w.high <= to) return true;
+    for (const NamedTimeline& table : Stage3Schedule.clockTables)
+      for (const TimelineRow& row : table.rows)
+        if (row.window.low >= StageClock && row.window.high <= to) return true;
     return false;
   }
 

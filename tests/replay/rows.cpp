@@ -16,21 +16,18 @@ std::string Number(float v) {
   return text;
 }
 
-std::string Bounds(const ClockWindow& w) {
-  return Number(w.low) + (w.lowEdge == Edge::Open ? " < " : " <= ") + "clock" +
+// The window as "low < clock <= high", with the name of its clock.
+std::string Bounds(const ClockWindow& w, const char* clock) {
+  return Number(w.low) + (w.lowEdge == Edge::Open ? " < " : " <= ") + clock +
          (w.highEdge == Edge::Open ? " < " : " <= ") + Number(w.high);
-}
-std::string Bounds(const CounterWindow& w) {
-  return std::to_string(w.low) + " <= c <= " + std::to_string(w.high);
-}
-std::string Bounds(const ScriptWindow& w) {
-  return Number(w.low) + (w.above ? " < " : " <= ") + "t <= " + Number(w.high);
 }
 
 template <class Row>
-void AddTable(std::vector<RowRuns>& rows, const std::string& name, std::span<const Row> table) {
+void AddTable(std::vector<RowRuns>& rows, const std::string& name, std::span<const Row> table,
+              const char* clock) {
   for (size_t i = 0; i < table.size(); ++i)
-    rows.push_back({name + " row " + std::to_string(i) + " (" + Bounds(table[i]) + ")", coverage::Runs(&table[i])});
+    rows.push_back({name + " row " + std::to_string(i) + " (" + Bounds(table[i].window, clock) + ")",
+                    coverage::Runs(&table[i])});
 }
 
 }  // namespace
@@ -40,13 +37,13 @@ std::vector<RowRuns> CountedRows() {
   const StageSchedule* stages[] = {&Stage1Schedule, &Stage2Schedule, &Stage3Schedule};
   for (int s = 0; s < 3; ++s) {
     const std::string stage = "Stage" + std::to_string(s + 1) + " ";
-    for (const NamedClockTable& t : stages[s]->clockTables) AddTable(rows, stage + t.name, t.rows);
-    for (const NamedCounterTable& t : stages[s]->counterTables) AddTable(rows, stage + t.name, t.rows);
+    for (const NamedTimeline& t : stages[s]->clockTables) AddTable(rows, stage + t.name, t.rows, "clock");
+    for (const NamedTimeline& t : stages[s]->counterTables) AddTable(rows, stage + t.name, t.rows, "c");
   }
 
   // Programs, then every script once: the named ones, then the programs'
   // own (programs sharing a script: the first names it).
-  std::vector<std::pair<const WindowScript*, std::string>> scripts = {
+  std::vector<std::pair<const MotionScript*, std::string>> scripts = {
       {&MidBossScript, "mid-boss script"},     {&CarrierEntryScript, "carrier entry script"},
       {&Stage1BossScript, "Stage1 boss script"}, {&Stage2BossScript, "Stage2 boss script"},
       {&Stage3BossScript, "Stage3 boss script"}, {&GunshipScript, "gunship script"},
@@ -54,13 +51,13 @@ std::vector<RowRuns> CountedRows() {
   for (int p = 0; p < EnemyProgramCount; ++p) {
     const std::string name = "EnemyA program " + std::to_string(p);
     rows.push_back({name, coverage::Runs(&EnemyAPrograms[p])});
-    const WindowScript* script = EnemyAPrograms[p].script;
+    const MotionScript* script = EnemyAPrograms[p].script;
     bool known = !script;
     for (const auto& named : scripts) known = known || named.first == script;
     if (!known) scripts.emplace_back(script, name + " script");
   }
   rows.push_back({"carrier program", coverage::Runs(&CarrierProgram)});
-  for (const auto& [script, name] : scripts) AddTable(rows, name, script->windows);
+  for (const auto& [script, name] : scripts) AddTable(rows, name, script->rows, "t");
 
   for (const coverage::Site* site : coverage::Sites()) rows.push_back({site->Name(), site->Runs()});
   return rows;

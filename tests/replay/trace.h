@@ -5,6 +5,8 @@
 // pool that changed.
 #pragma once
 #include <cstdint>
+#include <iosfwd>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,10 @@ struct Sample {
 // Reads the world as it stands after `frame` frames.
 Sample TakeSample(uint64_t frame);
 std::string FormatSample(const Sample& s);
+// Writes the records of a part as they stand now, one a line: those of the
+// runs named in `only` (enemy slots and pools), or every live one when it is
+// empty.
+void ShowRecords(int part, const std::set<std::string>& only, std::ostream& out);
 
 // The first difference between two trace lines: a description naming the
 // frame and the part (and the slot or pool where the sparse digests tell),

@@ -1,5 +1,5 @@
-// The one interpreter of clock-window scripts.
-#include "foes/window_script.h"
+// The one interpreter of motion scripts.
+#include "foes/motion_script.h"
 
 #include <cmath>
 
@@ -17,7 +17,7 @@ void DrawSlide(const SlidePicture& s) {
               s.height);
 }
 
-void Apply(const Step& step, const WindowScript& script, ScriptBody& body) {
+void Apply(const Step& step, const MotionScript& script, ScriptBody& body) {
   const float dt = FrameSeconds;
   switch (step.op) {
     case Op::Speed:
@@ -81,16 +81,16 @@ void Apply(const Step& step, const WindowScript& script, ScriptBody& body) {
 
 }  // namespace
 
-void ApplyWindows(const WindowScript& script, float clock, ScriptBody& body) {
-  for (const ScriptWindow& w : script.windows)
-    if (w.Holds(clock)) {
-      coverage::Hit(&w);
-      Apply(w.step, script, body);
+void ApplyRows(const MotionScript& script, float clock, ScriptBody& body) {
+  for (const ScriptRow& row : script.rows)
+    if (row.window.Holds(clock)) {
+      coverage::Hit(&row);
+      Apply(row.step, script, body);
     }
 }
 
-void RunWindowScript(const WindowScript& script, float& clock, ScriptBody& body) {
+void RunMotionScript(const MotionScript& script, float& clock, ScriptBody& body) {
   clock += script.rate * FrameSeconds;
-  ApplyWindows(script, clock, body);
+  ApplyRows(script, clock, body);
   if (clock >= script.loopFrom) clock = script.loopTo;
 }

@@ -1,9 +1,10 @@
-// Clock-window scripts: every movement program, boss script and arm sway is
-// a table of windows on a clock, closed at the top and closed or open at the
-// bottom (`above`). Each frame the clock advances, every
-// window that holds it applies in table order (windows sharing a bound both
-// apply at that value), then the loop rule may send the clock back. A clock
-// that falls between two windows changes nothing that frame.
+// Motion scripts: every movement program, boss script and arm sway is a table
+// of rows on the script's own clock, each a window (closed at the top, closed
+// or open at the bottom) with the step it applies. Each frame the clock
+// advances, every row whose window holds it applies in table order (windows
+// sharing a bound both apply at that value), then the loop rule may send the
+// clock back. A clock that falls between two windows changes nothing that
+// frame.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -34,20 +35,18 @@ struct Step {
   float b = 0;
 };
 
-struct ScriptWindow {
-  float low;
-  float high;
+// A row of a script: Within(low, high), or AfterUpTo(low, high) where the low
+// bound is strict.
+struct ScriptRow {
+  ClockWindow window;
   Step step;
-  bool above = false;  // the low bound is strict
-
-  bool Holds(float t) const { return InWindow(t, low, above ? Edge::Open : Edge::Closed, high, Edge::Closed); }
 };
 
-struct WindowScript {
-  std::span<const ScriptWindow> windows;
+struct MotionScript {
+  std::span<const ScriptRow> rows;
   float rate;       // clock units per second
   float loopFrom;   // a clock at or above this...
-  float loopTo;     // ...goes back to this, after the windows
+  float loopTo;     // ...goes back to this, after the rows
   float homeX = 0;  // from PlayfieldLeft
   float homeY = 0;
 };
@@ -74,18 +73,19 @@ struct ScriptBody {
   const SlidePicture* slide = nullptr;
 };
 
-// Applies every window holding `clock`, in order, without moving the clock.
-void ApplyWindows(const WindowScript& script, float clock, ScriptBody& body);
-// Advances the clock by the script's rate, applies the windows, loops.
-void RunWindowScript(const WindowScript& script, float& clock, ScriptBody& body);
+// Applies every row whose window holds `clock`, in order, without moving the
+// clock.
+void ApplyRows(const MotionScript& script, float clock, ScriptBody& body);
+// Advances the clock by the script's rate, applies the rows, loops.
+void RunMotionScript(const MotionScript& script, float& clock, ScriptBody& body);
 
-// Joins window tables at compile time, so scripts can share their sway.
+// Joins row tables at compile time, so scripts can share their sway.
 template <std::size_t N, std::size_t... M>
-constexpr auto JoinWindows(const std::array<ScriptWindow, N>& first, const std::array<ScriptWindow, M>&... rest) {
-  std::array<ScriptWindow, (N + ... + M)> all{};
+constexpr auto JoinRows(const std::array<ScriptRow, N>& first, const std::array<ScriptRow, M>&... rest) {
+  std::array<ScriptRow, (N + ... + M)> all{};
   std::size_t at = 0;
   auto append = [&](const auto& part) {
-    for (const ScriptWindow& w : part) all[at++] = w;
+    for (const ScriptRow& row : part) all[at++] = row;
   };
   append(first);
   (append(rest), ...);
