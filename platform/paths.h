@@ -12,8 +12,8 @@ const std::string& ExeDir();
 void SetExeDir(const std::string& dir);
 
 // The largest file the game reads: 128 MiB, far above any picture, sound or
-// song it ships (the largest is half a megabyte) yet a bound on what one read
-// may take.
+// song it ships (the largest is two thirds of a megabyte) yet a bound on what
+// one read may take.
 inline constexpr uint64_t MaxFileBytes = uint64_t{128} << 20;
 // Reads a whole regular file of at most MaxFileBytes (or `maxBytes`, when
 // less) into `out`. Anything else (missing, a folder, a pipe, a device, too

@@ -46,9 +46,10 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
 // Fills the rectangle (clipped to the surface) with one pixel value.
 BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel);
 
-// The keyed row copy and the fill come in several implementations, one per
-// instruction set; the fastest the processor can run is used unless another
-// is chosen (the tests run each in turn).
+// The keyed row copy comes in several implementations, one per instruction
+// set, the fill in two (plain and SSE2, which the wider paths use too); the
+// fastest path the processor can run is used unless another is chosen (the
+// tests run each in turn).
 enum class BlitPath { Plain, Sse2, Avx2, Avx512 };
 const char* BlitPathName(BlitPath path);
 // The paths this build holds that this processor can run, fastest first.
@@ -62,7 +63,7 @@ inline uint32_t Rgb(int r, int g, int b) {
 }
 
 // The widest and tallest picture decoded: far above any picture of the game
-// (the largest is 360 x 480), and a surface of at most 64 MiB.
+// (the largest is 480 x 480), and a surface of at most 64 MiB.
 constexpr int MaxPictureSide = 4096;
 
 // Decodes a Windows BMP (1, 4, 8, 24 or 32 bits, uncompressed, top-down or
