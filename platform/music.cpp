@@ -258,9 +258,9 @@ std::vector<double> TicksToMicros(const std::vector<uint64_t>& ticks, std::vecto
   }
   return out;
 }
-}  // namespace
 
-bool ReadMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
+// Reads the song through; the vectors it fills may fail to grow.
+bool ScanMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
   Reader r{data, data + size};
   if (!data || size < 14 || std::string(reinterpret_cast<const char*>(data), 4) != "MThd") return false;
   r.Skip(4);
@@ -275,69 +275,75 @@ bool ReadMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
   std::vector<TempoChange> tempos;
   std::vector<uint64_t> ticks;  // of every event, the song's end last
   uint64_t lastTick = 0;
-  try {
-    for (uint32_t t = 0; t < tracks; ++t) {
-      if (static_cast<size_t>(r.end - r.p) < 8) return false;
-      const bool isTrack = std::string(reinterpret_cast<const char*>(r.p), 4) == "MTrk";
-      r.Skip(4);
-      const uint32_t len = r.Be(4);
-      if (!r.ok || len > static_cast<size_t>(r.end - r.p)) return false;
-      if (!isTrack) {
-        r.Skip(len);
-        --t;
-        continue;
-      }
-      Reader tr{r.p, r.p + len};
+  for (uint32_t t = 0; t < tracks; ++t) {
+    if (static_cast<size_t>(r.end - r.p) < 8) return false;
+    const bool isTrack = std::string(reinterpret_cast<const char*>(r.p), 4) == "MTrk";
+    r.Skip(4);
+    const uint32_t len = r.Be(4);
+    if (!r.ok || len > static_cast<size_t>(r.end - r.p)) return false;
+    if (!isTrack) {
       r.Skip(len);
-      uint64_t tick = 0;
-      uint8_t status = 0;
-      while (tr.ok && tr.p < tr.end) {
-        tick += tr.VarLen();
-        uint8_t b = tr.Byte();
-        if (b == 0xFF) {
-          const uint8_t type = tr.Byte();
-          const uint32_t n = tr.VarLen();
-          if (type == 0x51 && n == 3) {
-            tempos.push_back({tick, tr.Be(3)});
-          } else {
-            tr.Skip(n);
-          }
-          if (type == 0x2F) break;
-        } else if (b == 0xF0 || b == 0xF7) {
-          tr.Skip(tr.VarLen());
+      --t;
+      continue;
+    }
+    Reader tr{r.p, r.p + len};
+    r.Skip(len);
+    uint64_t tick = 0;
+    uint8_t status = 0;
+    while (tr.ok && tr.p < tr.end) {
+      tick += tr.VarLen();
+      uint8_t b = tr.Byte();
+      if (b == 0xFF) {
+        const uint8_t type = tr.Byte();
+        const uint32_t n = tr.VarLen();
+        if (type == 0x51 && n == 3) {
+          tempos.push_back({tick, tr.Be(3)});
         } else {
-          if (b & 0x80) {
-            status = b;
-            b = tr.Byte();
-          } else if (!status) {
-            return false;  // running status with nothing to run on
-          }
-          const uint8_t kind = status & 0xF0;
-          if (kind != 0xC0 && kind != 0xD0) tr.Byte();
+          tr.Skip(n);
         }
-        ticks.push_back(tick);
+        if (type == 0x2F) break;
+      } else if (b == 0xF0 || b == 0xF7) {
+        tr.Skip(tr.VarLen());
+      } else {
+        if (b & 0x80) {
+          status = b;
+          b = tr.Byte();
+        } else if (!status) {
+          return false;  // running status with nothing to run on
+        }
+        const uint8_t kind = status & 0xF0;
+        if (kind != 0xC0 && kind != 0xD0) tr.Byte();
       }
-      if (!tr.ok) return false;
-      lastTick = std::max(lastTick, tick);
+      ticks.push_back(tick);
     }
-    if (!r.ok && tracks) return false;
-    std::sort(ticks.begin(), ticks.end());
-    ticks.push_back(lastTick);
-    const std::vector<double> micros = TicksToMicros(ticks, std::move(tempos), division);
-    size_t busiest = 0;
-    for (size_t first = 0, end = 0; first + 1 < micros.size(); ++first) {
-      while (end + 1 < micros.size() && micros[end] < micros[first] + 100000) ++end;
-      busiest = std::max(busiest, end - first);
-    }
-    facts.busiestTenth = static_cast<uint32_t>(std::min<size_t>(busiest, std::numeric_limits<uint32_t>::max()));
-    // A damaged file can describe a song far longer than the clock counts:
-    // such a song lasts as long as the clock can tell.
-    constexpr double longest = std::numeric_limits<uint32_t>::max();
-    facts.lengthMs = static_cast<uint32_t>(std::min(micros.back() / 1000.0, longest));
+    if (!tr.ok) return false;
+    lastTick = std::max(lastTick, tick);
+  }
+  if (!r.ok && tracks) return false;
+  std::sort(ticks.begin(), ticks.end());
+  ticks.push_back(lastTick);
+  const std::vector<double> micros = TicksToMicros(ticks, std::move(tempos), division);
+  size_t busiest = 0;
+  for (size_t first = 0, end = 0; first + 1 < micros.size(); ++first) {
+    while (end + 1 < micros.size() && micros[end] < micros[first] + 100000) ++end;
+    busiest = std::max(busiest, end - first);
+  }
+  facts.busiestTenth = static_cast<uint32_t>(std::min<size_t>(busiest, std::numeric_limits<uint32_t>::max()));
+  // A damaged file can describe a song far longer than the clock counts:
+  // such a song lasts as long as the clock can tell.
+  constexpr double longest = std::numeric_limits<uint32_t>::max();
+  facts.lengthMs = static_cast<uint32_t>(std::min(micros.back() / 1000.0, longest));
+  return true;
+}
+
+}  // namespace
+
+bool ReadMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
+  try {
+    return ScanMidi(data, size, facts);
   } catch (const std::bad_alloc&) {
     return false;
   }
-  return true;
 }
 
 bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
