@@ -56,10 +56,8 @@ constexpr CurveRow CurveRows[] = {
 static_assert(RowsInOrder(CurveRows));
 
 const StepBand* FindBand(const CurveRow& row, float t) {
-  for (const StepBand& band : Bend)
-    if (band.window.Holds(t)) return &band;
-  for (int i = 0; i < row.tailCount; ++i)
-    if (row.tail[i].window.Holds(t)) return &row.tail[i];
+  if (const StepBand* band = FindStepBand(Bend, t)) return band;
+  if (const StepBand* band = FindStepBand({row.tail, static_cast<size_t>(row.tailCount)}, t)) return band;
   // Past the last stretch the beam keeps its last step, so that even after a
   // long stall it falls out of the screen and its record comes free again.
   const StepBand& last = row.tail[row.tailCount - 1];

@@ -111,14 +111,10 @@ constexpr StepBand InnerBands[] = {
     {Within(0, 3), -6, 0},   {Within(4, 6), -6, -3},  {Within(7, 9), -6, -6},  {Within(10, 12), -3, -6},
     {Within(13, 15), 0, -6}, {Within(16, 18), 1, -6}, {Within(19, 21), 2, -6}, {Within(22, Endless), 3, -6}};
 
-template <int N>
-void SwerveMainShot(MainShotRecord& shot, const StepBand (&bands)[N], int side) {
-  for (const StepBand& band : bands) {
-    if (band.window.Holds(shot.phase)) {
-      shot.x += side * band.dx;
-      shot.y += band.dy;
-      return;
-    }
+void SwerveMainShot(MainShotRecord& shot, std::span<const StepBand> bands, int side) {
+  if (const StepBand* band = FindStepBand(bands, shot.phase)) {
+    shot.x += side * band->dx;
+    shot.y += band->dy;
   }
 }
 

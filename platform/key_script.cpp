@@ -16,11 +16,12 @@ namespace {
 
 constexpr uint64_t HoldMs = 100;  // long enough for the game to see the key
 
-// A whole string of decimal digits, no sign, within [low, high].
+// A whole string of decimal digits, no sign (an unsigned read takes none),
+// within [low, high].
 bool Number(const std::string& text, uint64_t low, uint64_t high, uint64_t& out) {
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, out);
-  return !text.empty() && text[0] != '-' && error == std::errc{} && stop == end && out >= low && out <= high;
+  return error == std::errc{} && stop == end && out >= low && out <= high;
 }
 
 }  // namespace

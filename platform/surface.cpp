@@ -123,43 +123,40 @@ void FillPixels(uint32_t* d, size_t n, uint32_t pixel) {
   Active()->fill(d, n, pixel);
 }
 
+// Calls onRun(x, end) for each run of a row's pixels other than the key.
+template <typename OnRun>
+void ForEachKeyRun(const uint32_t* row, int width, uint32_t key, OnRun onRun) {
+  for (int x = 0; x < width;) {
+    int end = x;
+    while (end < width && row[end] != key) ++end;
+    if (end > x) onRun(x, end);
+    x = end + 1;
+  }
+}
+
 // Finds the runs of a picture that keyed blits may copy run by run, and keeps
 // them where that pays: counting each run as sixteen pixels of the keyed
 // loop, the runs and the pixels in them must come to less than half the
 // picture. The runs are counted before any room is taken for them.
-template <typename OnRun>
-void ForEachKeyRun(const Surface* s, OnRun onRun) {
-  const uint32_t key = s->colorKey;
-  for (int y = 0; y < s->height; ++y) {
-    const uint32_t* row = s->Row(y);
-    for (int x = 0; x < s->width;) {
-      int end = x;
-      while (end < s->width && row[end] != key) ++end;
-      if (end > x) onRun(y, x, end);
-      x = end + 1;
-    }
-  }
-}
-
 void FindKeyRuns(Surface* s) {
+  const uint32_t key = s->colorKey;
   size_t shown = 0, runs = 0;
-  ForEachKeyRun(s, [&](int, int x, int end) {
-    shown += end - x;
-    ++runs;
-  });
+  for (int y = 0; y < s->height; ++y)
+    ForEachKeyRun(s->Row(y), s->width, key, [&](int x, int end) {
+      shown += end - x;
+      ++runs;
+    });
   if (2 * (shown + 16 * runs) >= s->pixels.size()) return;
   std::vector<uint32_t> index(2 + static_cast<size_t>(s->height));
   index.reserve(index.size() + runs);
-  index[0] = s->colorKey;
-  int rowsDone = 0;
-  const auto closeRows = [&](int upTo) {
-    for (; rowsDone <= upTo; ++rowsDone) index[1 + rowsDone] = static_cast<uint32_t>(index.size());
-  };
-  ForEachKeyRun(s, [&](int y, int x, int end) {
-    closeRows(y);
-    index.push_back(static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16);
-  });
-  closeRows(s->height);
+  index[0] = key;
+  for (int y = 0; y < s->height; ++y) {
+    index[1 + y] = static_cast<uint32_t>(index.size());
+    ForEachKeyRun(s->Row(y), s->width, key, [&](int x, int end) {
+      index.push_back(static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16);
+    });
+  }
+  index[1 + s->height] = static_cast<uint32_t>(index.size());
   s->keyRuns = std::move(index);
 }
 

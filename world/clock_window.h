@@ -3,6 +3,7 @@
 // boss scripts, the background speeds, the ending's phases and the step bands
 // below all use it.
 #pragma once
+#include <span>
 
 enum class Edge : unsigned char { Open, Closed };
 
@@ -40,3 +41,10 @@ struct StepBand {
   ClockWindow window;
   int dx, dy;
 };
+
+// The first band that holds `clock`, or null.
+constexpr const StepBand* FindStepBand(std::span<const StepBand> bands, float clock) {
+  for (const StepBand& band : bands)
+    if (band.window.Holds(clock)) return &band;
+  return nullptr;
+}
