@@ -1,8 +1,15 @@
+#include <malloc.h>
+
 #include "assets/pack.h"
 #include "engine/velSystem.h"
 #include "platform/resources.h"
 
 int main() {
+  // One heap for every thread. The synthesiser starts a thread per core to
+  // load its soundfont, and each would otherwise reserve a heap of 64 MiB of
+  // address space: on eight cores that more than doubles what the game
+  // reserves, and under a cap on address space leaves no room to start them.
+  mallopt(M_ARENA_MAX, 1);
   plat::RegisterResources(VelkorPack, VelkorPackCount);
   return WinMain();
 }

@@ -65,16 +65,48 @@ void ClearSlot(velDrawObject& o) {
   o = velDrawObject{};
 }
 
+// Every picture loaded into the table together may take PictureBudgetBytes
+// as surfaces: four times the game's own (some 24 MiB), so that pictures put
+// beside the game may be several times larger, yet a pack of pictures each
+// at the largest size decoded cannot take gigabytes, and the game keeps room
+// for the synthesiser under a cap on its address space. A picture from
+// beside the game that would go past the budget is not taken; its built-in
+// copy is, as for a damaged file, and is always taken.
+constexpr uint64_t PictureBudgetBytes = uint64_t{96} << 20;
+
+uint64_t PictureBytesInUse() {
+  uint64_t bytes = 0;
+  for (int i = FirstPictureSlot; i < ObjectCount; ++i)
+    if (const plat::Surface* s = Objects[i].surface) bytes += s->pixels.size() * sizeof s->pixels[0];
+  return bytes;
+}
+
+bool FitsBudget(const uint8_t* header, size_t size, plat::BmpShape& shape) {
+  return plat::ReadBmpShape(header, size, shape) &&
+         PictureBytesInUse() + shape.SurfaceBytes() <= PictureBudgetBytes;
+}
+
+// A picture from beside the game: its header is read first, and the rest
+// only when the picture fits the budget, and only as far as the picture goes.
+plat::Surface* ReadPictureFile(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  plat::BmpShape shape;
+  if (!plat::ReadFileStart(path, plat::BmpHeaderBytes, bytes) || !FitsBudget(bytes.data(), bytes.size(), shape) ||
+      !plat::ReadFileStart(path, shape.fileBytes, bytes))
+    return nullptr;
+  return plat::DecodeBmp(bytes.data(), bytes.size());
+}
+
 // A resource under the picture's full path first (the pack names none so: a
 // test registers one there to stand in for the file), then the file beside
 // the executable, then the resource under the picture's name.
 plat::Surface* LoadPicture(const std::string& name) {
   const std::string path = velSystem::GetExeDir() + name;
+  plat::BmpShape shape;
   if (const plat::ResourceEntry* r = plat::FindResource(path))
-    if (plat::Surface* s = plat::DecodeBmp(r->data, r->size)) return s;
-  std::vector<uint8_t> bytes;
-  if (plat::ReadFile(path, bytes))
-    if (plat::Surface* s = plat::DecodeBmp(bytes.data(), bytes.size())) return s;
+    if (FitsBudget(r->data, r->size, shape))
+      if (plat::Surface* s = plat::DecodeBmp(r->data, r->size)) return s;
+  if (plat::Surface* s = ReadPictureFile(path)) return s;
   if (const plat::ResourceEntry* r = plat::FindResource(name)) return plat::DecodeBmp(r->data, r->size);
   return nullptr;
 }

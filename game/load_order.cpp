@@ -4,6 +4,7 @@
 
 #include "engine/velDraw.h"
 #include "engine/velSound.h"
+#include "platform/window.h"
 #include "world/pictures.h"
 
 namespace {
@@ -27,6 +28,9 @@ const AssetLoad LoadOrder[] = {
 
 void LoadPicturesAndSounds() {
   for (const AssetLoad& asset : LoadOrder) {
+    // Closing while the pack loads (the window's close button, SIGINT or
+    // SIGTERM) stops the loading: the request is read before any frame runs.
+    if (plat::CloseRequested()) return;
     if (asset.sound) {
       *asset.slot = velSound::LoadObject(asset.file, 1);
     } else {

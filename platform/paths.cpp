@@ -24,14 +24,16 @@ std::string& Dir() {
   return dir;
 }
 
-// Reads the whole of an open regular file, as long as it was when opened.
-bool ReadRegularFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& out) {
+// Reads an open regular file, as long as it was when opened: the whole of it
+// when `whole`, else its first `maxBytes`. A file longer than `maxBytes` to be
+// read whole is refused.
+bool ReadRegularFile(int fd, uint64_t maxBytes, bool whole, std::vector<uint8_t>& out) {
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
-      static_cast<uint64_t>(st.st_size) > maxBytes)
+      (whole && static_cast<uint64_t>(st.st_size) > maxBytes))
     return false;
   try {
-    out.resize(static_cast<size_t>(st.st_size));
+    out.resize(static_cast<size_t>(std::min(static_cast<uint64_t>(st.st_size), maxBytes)));
   } catch (const std::bad_alloc&) {
     return false;
   }
@@ -46,6 +48,18 @@ bool ReadRegularFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& out) {
   out.resize(got);
   return true;
 }
+
+// Opening never waits: a pipe with no writer or a device opens at once, and
+// is then refused for not being a plain file.
+bool Read(const std::string& path, uint64_t maxBytes, bool whole, std::vector<uint8_t>& out) {
+  out.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return false;
+  const bool ok = ReadRegularFile(fd, std::min(maxBytes, MaxFileBytes), whole, out);
+  close(fd);
+  if (!ok) out.clear();
+  return ok;
+}
 }  // namespace
 
 const std::string& ExeDir() { return Dir(); }
@@ -56,15 +70,11 @@ void SetExeDir(const std::string& dir) {
 }
 
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out, uint64_t maxBytes) {
-  out.clear();
-  // Opening never waits: a pipe with no writer or a device opens at once, and
-  // is then refused for not being a plain file.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return false;
-  const bool ok = ReadRegularFile(fd, std::min(maxBytes, MaxFileBytes), out);
-  close(fd);
-  if (!ok) out.clear();
-  return ok;
+  return Read(path, maxBytes, true, out);
+}
+
+bool ReadFileStart(const std::string& path, uint64_t bytes, std::vector<uint8_t>& out) {
+  return Read(path, bytes, false, out);
 }
 
 }  // namespace plat

@@ -20,5 +20,8 @@ inline constexpr uint64_t MaxFileBytes = uint64_t{128} << 20;
 // large, a read error) is false with `out` empty; it never blocks on opening
 // and never throws.
 bool ReadFile(const std::string& path, std::vector<uint8_t>& out, uint64_t maxBytes = MaxFileBytes);
+// Reads the first `bytes` bytes of a regular file of any size (all of it when
+// it is shorter), on the same terms.
+bool ReadFileStart(const std::string& path, uint64_t bytes, std::vector<uint8_t>& out);
 
 }  // namespace plat

@@ -277,39 +277,66 @@ BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel) {
   return BlitResult::Ok;
 }
 
-Surface* DecodeBmp(const uint8_t* data, size_t size) {
-  if (!data || size < 54 || data[0] != 'B' || data[1] != 'M') return nullptr;
-  const uint32_t pixelOffset = Le32(data + 10);
+namespace {
+// A BMP's header as the decoder reads it.
+struct BmpHeader {
+  BmpShape shape;
+  uint32_t bpp = 0;
+  bool bottomUp = false;
+  uint32_t paletteCount = 0;
+  uint64_t paletteStart = 0, pixelOffset = 0, stride = 0;
+};
+
+bool ReadBmpHeader(const uint8_t* data, size_t size, BmpHeader& h) {
+  if (!data || size < BmpHeaderBytes || data[0] != 'B' || data[1] != 'M') return false;
+  h.pixelOffset = Le32(data + 10);
   const uint32_t headerSize = Le32(data + 14);
-  if (headerSize < 40 || 14 + uint64_t{headerSize} > size) return nullptr;
   const int32_t width = static_cast<int32_t>(Le32(data + 18));
   const int32_t rawHeight = static_cast<int32_t>(Le32(data + 22));
-  const uint32_t bpp = Le16(data + 28);
+  h.bpp = Le16(data + 28);
   const uint32_t compression = Le32(data + 30);
-  uint32_t paletteCount = Le32(data + 46);
-  if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN || compression != 0) return nullptr;
-  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return nullptr;
-  const bool bottomUp = rawHeight > 0;
-  const int64_t height = bottomUp ? rawHeight : -int64_t{rawHeight};
-  if (width > MaxPictureSide || height > MaxPictureSide) return nullptr;
-
-  uint32_t palette[256] = {};
-  if (bpp <= 8) {
-    if (paletteCount == 0 || paletteCount > (1u << bpp)) paletteCount = 1u << bpp;
-    const uint64_t palStart = 14 + uint64_t{headerSize};
-    if (palStart + uint64_t{paletteCount} * 4 > size) return nullptr;
-    for (uint32_t i = 0; i < paletteCount; ++i) {
-      const uint8_t* p = data + palStart + i * 4;
-      palette[i] = Rgb(p[2], p[1], p[0]);
-    }
+  h.paletteCount = Le32(data + 46);
+  if (headerSize < 40 || width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN || compression != 0) return false;
+  if (h.bpp != 1 && h.bpp != 4 && h.bpp != 8 && h.bpp != 24 && h.bpp != 32) return false;
+  h.bottomUp = rawHeight > 0;
+  const int64_t height = h.bottomUp ? rawHeight : -int64_t{rawHeight};
+  if (width > MaxPictureSide || height > MaxPictureSide) return false;
+  h.shape.width = width;
+  h.shape.height = static_cast<int>(height);
+  // The header, the palette and the pixels must all lie within the file.
+  h.paletteStart = 14 + uint64_t{headerSize};
+  uint64_t end = h.paletteStart;
+  if (h.bpp <= 8) {
+    if (h.paletteCount == 0 || h.paletteCount > (1u << h.bpp)) h.paletteCount = 1u << h.bpp;
+    end += uint64_t{h.paletteCount} * 4;
   }
-  const uint64_t stride = ((uint64_t{static_cast<uint32_t>(width)} * bpp + 31) / 32) * 4;
-  if (pixelOffset > size || uint64_t{pixelOffset} + stride * height > size) return nullptr;
+  h.stride = ((uint64_t{static_cast<uint32_t>(width)} * h.bpp + 31) / 32) * 4;
+  h.shape.fileBytes = std::max(end, h.pixelOffset + h.stride * static_cast<uint64_t>(height));
+  return true;
+}
+}  // namespace
 
-  Surface* s = CreateSurface(width, static_cast<int>(height));
+bool ReadBmpShape(const uint8_t* data, size_t size, BmpShape& shape) {
+  BmpHeader h;
+  if (!ReadBmpHeader(data, size, h)) return false;
+  shape = h.shape;
+  return true;
+}
+
+Surface* DecodeBmp(const uint8_t* data, size_t size) {
+  BmpHeader h;
+  if (!ReadBmpHeader(data, size, h) || h.shape.fileBytes > size) return nullptr;
+  const int width = h.shape.width, height = h.shape.height;
+  const uint32_t bpp = h.bpp;
+  uint32_t palette[256] = {};
+  for (uint32_t i = 0; bpp <= 8 && i < h.paletteCount; ++i) {
+    const uint8_t* p = data + h.paletteStart + i * 4;
+    palette[i] = Rgb(p[2], p[1], p[0]);
+  }
+  Surface* s = CreateSurface(width, height);
   if (!s) return nullptr;
   for (int y = 0; y < height; ++y) {
-    const uint8_t* row = data + pixelOffset + stride * (bottomUp ? height - 1 - y : y);
+    const uint8_t* row = data + h.pixelOffset + h.stride * static_cast<uint64_t>(h.bottomUp ? height - 1 - y : y);
     uint32_t* out = s->Row(y);
     for (int x = 0; x < width; ++x) {
       switch (bpp) {

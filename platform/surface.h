@@ -66,6 +66,18 @@ inline uint32_t Rgb(int r, int g, int b) {
 // (the largest is 480 x 480), and a surface of at most 64 MiB.
 constexpr int MaxPictureSide = 4096;
 
+// What a BMP's header tells of it, read from its first BmpHeaderBytes bytes:
+// its size in pixels, and how many bytes from the file's start its palette
+// and pixels take. False for a header DecodeBmp would refuse.
+constexpr size_t BmpHeaderBytes = 54;
+struct BmpShape {
+  int width = 0;
+  int height = 0;
+  uint64_t fileBytes = 0;
+  uint64_t SurfaceBytes() const { return uint64_t{static_cast<uint32_t>(width)} * static_cast<uint32_t>(height) * 4; }
+};
+bool ReadBmpShape(const uint8_t* data, size_t size, BmpShape& shape);
+
 // Decodes a Windows BMP (1, 4, 8, 24 or 32 bits, uncompressed, top-down or
 // bottom-up). Returns nullptr for anything malformed or truncated, larger than
 // MaxPictureSide either way, or that memory cannot be found for.

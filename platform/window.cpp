@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdlib>
 #include <deque>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,10 +56,38 @@ void DestroyVideo() {
   w.window = nullptr;
 }
 
+// The icon as the window gets it: the picture scaled down, nearest pixel (so
+// that the key colour stays exact), to at most MaxIconSide a side. Empty when
+// there is none or no memory for it.
+Surface IconOfSaneSize(const Surface& picture) {
+  Surface icon;
+  const int longer = std::max(picture.width, picture.height);
+  if (longer <= 0) return icon;
+  const int64_t scale = std::max(longer, MaxIconSide);  // the picture's pixels per MaxIconSide pixels of the icon
+  try {
+    icon.width = std::max<int>(1, static_cast<int>(int64_t{picture.width} * MaxIconSide / scale));
+    icon.height = std::max<int>(1, static_cast<int>(int64_t{picture.height} * MaxIconSide / scale));
+    icon.pixels.resize(static_cast<size_t>(icon.width) * icon.height);
+  } catch (const std::bad_alloc&) {
+    return Surface{};
+  }
+  icon.colorKey = picture.colorKey;
+  for (int y = 0; y < icon.height; ++y)
+    for (int x = 0; x < icon.width; ++x)
+      icon.Row(y)[x] = picture.At(static_cast<int>(x * scale / MaxIconSide), static_cast<int>(y * scale / MaxIconSide));
+  return icon;
+}
+
 // The icon's key colour (black) becomes transparent, as it is in a blit.
 void SetSdlIcon(SDL_Window* window, const Surface& icon) {
-  std::vector<uint32_t> argb(icon.pixels);
-  for (uint32_t& p : argb) p = p == icon.colorKey ? 0 : p | 0xFF000000u;
+  std::vector<uint32_t> argb;
+  try {
+    argb.resize(icon.pixels.size());
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  std::transform(icon.pixels.begin(), icon.pixels.end(), argb.begin(),
+                 [key = icon.colorKey](uint32_t p) { return p == key ? 0 : p | 0xFF000000u; });
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), icon.width, icon.height, 32, icon.width * 4,
                                                       SDL_PIXELFORMAT_ARGB8888);
   if (!s) return;
@@ -88,6 +117,7 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.queue.clear();
   w.keys.fill(false);
   w.failure.clear();
+  w.icon = desc.icon ? IconOfSaneSize(*desc.icon) : Surface{};
   if (!Headless()) {
     if (!w.sdlVideo) {
       const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
@@ -123,13 +153,12 @@ bool CreateGameWindow(const WindowDesc& desc) {
                                     desc.clientWidth, desc.clientHeight);
     }
     if (!w.texture) return FailSdl("the game window cannot be drawn in");
-    if (desc.icon) SetSdlIcon(w.window, *desc.icon);
+    if (!w.icon.pixels.empty()) SetSdlIcon(w.window, w.icon);
     SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
     SDL_RenderClear(w.renderer);
     SDL_RenderPresent(w.renderer);
     SDL_DisableScreenSaver();
   }
-  w.icon = desc.icon ? *desc.icon : Surface{};
   w.desc.icon = nullptr;
   DestroySurface(w.screen);
   w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
@@ -203,6 +232,8 @@ void WaitMessage() {
     SleepMs(1);
   }
 }
+
+bool CloseRequested() { return W().sdlVideo && SDL_QuitRequested(); }
 
 intptr_t DispatchMessage(const Message& m) {
   if (!W().desc.proc) return 0;

@@ -62,7 +62,11 @@ struct WindowDesc {
 // SDL_VIDEODRIVER names it.
 bool CreateGameWindow(const WindowDesc& desc);
 bool HasWindow();
-// The icon the window was given (kept even without a real window), or null.
+// The largest icon handed to the window: a display server refuses an icon of
+// some 2048 pixels square, so a larger picture is scaled down to this.
+inline constexpr int MaxIconSide = 256;
+// The icon the window was given, scaled down to at most MaxIconSide a side
+// (kept even without a real window), or null.
 const Surface* WindowIcon();
 // Why the last CreateGameWindow failed, one line for the player; empty after a success.
 const std::string& WindowFailure();
@@ -81,6 +85,10 @@ void PostMessage(uint32_t msg, uintptr_t wparam = 0, intptr_t lparam = 0);
 void PostQuitMessage();
 // Blocks until a message (or platform event) is waiting.
 void WaitMessage();
+// True when the window has been asked to close (its close button, SIGINT or
+// SIGTERM) and the request still waits to be read as a message: for work
+// that runs long before the queue is read again.
+bool CloseRequested();
 // Calls the window procedure for the message (or returns 0 without a window).
 intptr_t DispatchMessage(const Message& m);
 // Sends a message to the procedure at once, bypassing the queue.

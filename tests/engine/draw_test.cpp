@@ -211,11 +211,22 @@ TEST(WindowIcon, IsReadFromBesideTheExecutableAndIsNotRequired) {
     EXPECT_EQ(plat::WindowIcon(), nullptr);
   }
   dir.Write("IMAGE/MAIN.BMP", fixtures::SolidBmp(64, 64, 0x203060));
+  {
+    harness::Run run;
+    const plat::Surface* icon = plat::WindowIcon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->width, 64);
+    EXPECT_EQ(icon->At(40, 40), 0x203060u);
+  }
+  // A display server refuses an icon of some 2048 pixels square: a picture
+  // that large reaches the window scaled down, in its own proportions.
+  dir.Write("IMAGE/MAIN.BMP", fixtures::SolidBmp(2048, 1024, 0x203060));
   harness::Run run;
   const plat::Surface* icon = plat::WindowIcon();
   ASSERT_NE(icon, nullptr);
-  EXPECT_EQ(icon->width, 64);
-  EXPECT_EQ(icon->At(40, 40), 0x203060u);
+  EXPECT_EQ(icon->width, plat::MaxIconSide);
+  EXPECT_EQ(icon->height, plat::MaxIconSide / 2);
+  EXPECT_EQ(icon->At(200, 100), 0x203060u);
 }
 
 TEST_F(DrawTest, RevealWipeOpensLikeABlindOverItsStepCount) {

@@ -2,16 +2,22 @@
 # Plays each executable headless into Stage 1 with one pack file replaced by
 # something that is not a usable file: a folder, a named pipe, an endless
 # device, a file far too large, and valid files too heavy to play: a sound too
-# long to convert, songs whose notes come all at once or a tick apart, and
-# pictures of the largest size taken and far above it. Each run must end with
-# 0 in time and within a memory bound, with no error box on standard error
-# (the built-in copy was used), having opened the stage song (it reached
-# Stage 1), and must take its Esc as promptly as a run of the plain pack.
-# Usage: damaged_pack.sh RUNNER MEMORY_LIMIT_MIB EXECUTABLE...
+# long to convert, songs whose notes come all at once or a tick apart, a song
+# the synthesiser refuses, pictures of the largest size taken and far above
+# it, and every picture of the pack at the largest size at once. Each run must
+# end with 0 in time and within a memory bound, with no error box on standard
+# error (the built-in copy was used), having loaded the pack (it reached the
+# title) and opened the stage song (it reached Stage 1), and must take its Esc
+# as promptly as a run of the plain pack, counted from the end of loading.
+# With an address cap (KiB, 0 for none) every run is made under it.
+# Usage: damaged_pack.sh RUNNER MEMORY_LIMIT_MIB ADDRESS_CAP_KIB EXECUTABLE...
 set -u
 runner=$1
 memory_limit_mib=$2
-shift 2
+address_cap_kib=$3
+shift 3
+capped=()
+[ "$address_cap_kib" -gt 0 ] && capped=(prlimit --as=$((address_cap_kib * 1024)) --)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -19,12 +25,16 @@ trap 'rm -rf "$work"' EXIT
 # key comes more than once: on a loaded machine a frame may stall past a key's
 # whole press, and a repeat is harmless where the key has done its work.
 keys=500:13,1500:13,3000:112,3500:112,4000:112,9000:27
+# The last picture the game loads at start-up: once it is opened, the first
+# frame comes.
+loaded=IMAGE/CONTINU1.BMP
 time_limit=40
 
 # Each run in a network namespace of its own keeps its single-instance lock
 # apart from every other copy of the game; where that is not allowed the runs
 # go one at a time.
 source "$(dirname "$0")/isolate.sh"
+source "$(dirname "$0")/pack_files.sh"
 jobs_max=1
 if [ ${#isolate[@]} -gt 0 ]; then
   jobs_max=$(nproc)
@@ -35,9 +45,6 @@ fi
 
 # 64 MiB of 8-bit mono samples at 1000 Hz: a valid sound whose conversion to
 # the device's format would take gigabytes.
-le32() {
-  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)))"
-}
 samples=$((64 << 20))
 {
   printf 'RIFF'; le32 $((36 + samples)); printf 'WAVEfmt '; le32 16
@@ -53,9 +60,6 @@ fi
 # Songs of one track, 480 ticks a beat: a note on, then a repeated unit of
 # its end and the next note (running status), cut to a size; the whole song
 # is valid.
-be32() {
-  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 >> 24 & 255)) $(($1 >> 16 & 255)) $(($1 >> 8 & 255)) $(($1 & 255)))"
-}
 song() {  # unit (printf escapes, 6 bytes), bytes of notes, file
   printf "$1" >"$work/unit"
   while [ "$(stat -c %s "$work/unit")" -lt "$2" ]; do cat "$work/unit" "$work/unit" >"$work/unit2"; mv "$work/unit2" "$work/unit"; done
@@ -68,25 +72,28 @@ song '\x00\x3c\x00\x00\x3c\x64' 999996 "$work/at_once.mid"        # about a mega
 song '\x00\x3c\x00\x00\x3c\x64' 9999996 "$work/at_once_large.mid" # ten megabytes of them
 song '\x00\x3c\x00\x01\x3c\x64' 999996 "$work/tick_apart.mid"     # notes a tick apart, within every bound
 song '\x00\x3c\x00\x01\x3c\x64' 15999996 "$work/tick_apart_large.mid"
+# A header two bytes longer than the six a song's header has: well formed
+# otherwise, but the synthesiser refuses it.
+{
+  printf 'MThd\x00\x00\x00\x08\x00\x00\x00\x01\x01\xe0\x00\x00MTrk'; be32 13
+  printf '\x00\x90\x3c\x64\x83\x60\x80\x3c\x00\x00\xff\x2f\x00'
+} >"$work/refused.mid"
 
-# 1-bit pictures of alternating pixels, bottom-up: the largest size the game
-# takes, and 16384 pixels square.
-picture() {  # side, file
-  local stride=$(($1 / 8))
-  {
-    printf 'BM'; le32 $((62 + stride * $1)); le32 0; le32 62; le32 40; le32 "$1"; le32 "$1"
-    printf '\x01\x00\x01\x00'; le32 0; le32 $((stride * $1)); le32 2835; le32 2835; le32 2; le32 0
-    printf '\x00\x00\x00\x00\xff\xff\xff\x00'
-    head -c $((stride * $1)) /dev/zero | tr '\0' '\125'
-  } >"$2"
-}
-picture 4096 "$work/large.bmp"
-picture 16384 "$work/huge.bmp"
-for f in at_once.mid at_once_large.mid tick_apart.mid tick_apart_large.mid large.bmp huge.bmp; do
+# Pictures of alternating pixels: 1-bit ones of the largest size the game
+# takes and of 16384 pixels square; and a 24-bit one of the largest size, the
+# slowest to decode, for every picture at once.
+picture 4096 1 "$work/large.bmp"
+picture 16384 1 "$work/huge.bmp"
+picture 4096 24 "$work/largest.bmp"
+for f in at_once.mid at_once_large.mid tick_apart.mid tick_apart_large.mid refused.mid large.bmp huge.bmp largest.bmp; do
   [ -s "$work/$f" ] || { echo "$f was not made"; exit 1; }
 done
 
 damage() {  # kind, file
+  if [ "$1" = every_picture ]; then
+    for f in "$2"/*.BMP; do ln -f "$work/largest.bmp" "$f"; done
+    return
+  fi
   rm -rf "$2"
   case $1 in
     folder) mkdir "$2" ;;
@@ -108,8 +115,8 @@ run_case() {  # number, executable, kind, file
   damage "$3" "$dir/$4"
   local line
   line=$(VELKOR_HEADLESS=1 VELKOR_HEADLESS_SOUND=1 SDL_AUDIODRIVER=dummy VELKOR_KEYS=$keys \
-         "$runner" "$time_limit" "$memory_limit_mib" "$dir/MIDI/VKS1.MID" "${isolate[@]}" "$dir/$(basename "$2")" \
-         2>"$dir/err" </dev/null)
+         "$runner" "$time_limit" "$memory_limit_mib" "$dir/$loaded,$dir/MIDI/VKS1.MID" "${isolate[@]}" \
+         "${capped[@]}" "$dir/$(basename "$2")" 2>"$dir/err" </dev/null)
   echo "$3 $4 $(basename "$2") $line" >"$work/result.$1"
   rm -rf "$dir/IMAGE" "$dir/SOUND" "$dir/MIDI" "$dir/$(basename "$2")"
 }
@@ -121,7 +128,7 @@ for exe in "$@"; do
       cases+=("$exe|$kind|$file")
     done
   done
-  cases+=("$exe|long_sound|SOUND/SHOT.WAV" "$exe|plain|-")
+  cases+=("$exe|long_sound|SOUND/SHOT.WAV" "$exe|plain|-" "$exe|every_picture|IMAGE")
   for kind in at_once at_once_large tick_apart tick_apart_large; do cases+=("$exe|$kind|MIDI/VKS1.MID"); done
   for kind in large huge; do cases+=("$exe|$kind|IMAGE/TITLEC.BMP"); done
 done
@@ -136,17 +143,18 @@ done
 wait
 
 # Esc comes 9 s after the first frame: a run takes it promptly when it ends
-# within a second and a half of when the plain pack's run ended, counted from
-# the stage song's opening where that is seen, else from the start.
-declare -A base_seconds base_since
+# within a second and a half of when the plain pack's run ended, both counted
+# from the opening of the last picture the game loads at start-up, a moment
+# every run reaches just before its first frame, so that start-up, which
+# varies by seconds on a loaded machine, does not count.
+declare -A base_since
 for i in $(seq 1 "$n"); do
-  read -r kind file exe code seconds peak opened since <"$work/result.$i"
-  [ "$kind" = plain ] && base_seconds[$exe]=$seconds base_since[$exe]=$since
+  read -r kind file exe code seconds peak loaded_seen since song_seen song_since <"$work/result.$i"
+  [ "$kind" = plain ] && base_since[$exe]=$since
 done
-late() {  # exe, seconds, since: prints how late, fails when too late
+late() {  # exe, since: prints how late, fails when too late
   local lag
-  if [[ $3 != -* && ${base_since[$1]} != -* ]]; then lag=$(awk "BEGIN { print $3 - ${base_since[$1]} }")
-  else lag=$(awk "BEGIN { print $2 - ${base_seconds[$1]} }"); fi
+  lag=$(awk "BEGIN { print $2 - ${base_since[$1]} }")
   echo "$lag"
   awk "BEGIN { exit !($lag <= 1.5) }"
 }
@@ -154,17 +162,17 @@ late() {  # exe, seconds, since: prints how late, fails when too late
 status=0
 printf '%-17s %-16s %-14s %4s %7s %9s %5s %s\n' case file executable exit seconds peak_kib late verdict
 for i in $(seq 1 "$n"); do
-  read -r kind file exe code seconds peak opened since <"$work/result.$i"
+  read -r kind file exe code seconds peak loaded_seen since song_seen song_since <"$work/result.$i"
   verdict=ok
   # A stage song that is a device is never opened as a file in its folder.
-  song_seen=$opened
   [[ $file == MIDI/VKS1.MID && ($kind == zero || $kind == urandom) ]] && song_seen=1
-  lag=$(late "$exe" "$seconds" "$since")
+  lag=$(late "$exe" "$since")
   prompt=$?
   if [ "$code" = 124 ]; then verdict="still running after $time_limit s"
   elif [ "$code" = 137 ] || [ "$peak" -gt $((memory_limit_mib * 1024)) ]; then verdict="over $memory_limit_mib MiB"
   elif [ "$code" != 0 ]; then verdict="exit $code"
-  elif [ -s "$work/$i/err" ]; then verdict="wrote: $(head -c 200 "$work/$i/err")"
+  elif [ -s "$work/$i/err" ]; then verdict="wrote: $(head -c 200 "$work/$i/err" | tr "\n" " ")"
+  elif [ "$loaded_seen" != 1 ]; then verdict="never loaded the pack"
   elif [ "$song_seen" != 1 ]; then verdict="never reached Stage 1"
   elif [ "$prompt" != 0 ]; then verdict="Esc taken late"
   fi

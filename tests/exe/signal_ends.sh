@@ -1,54 +1,47 @@
 #!/usr/bin/env bash
 # SIGINT and SIGTERM end the game promptly whatever way it runs: headless,
-# headless with the sound device open, and in a window (on SDL's dummy video
-# driver), where the game shuts down cleanly and exits with 0.
-# Usage: signal_ends.sh EXECUTABLE...
-# Job control on: a job started in the background of a script without it
-# ignores SIGINT, as every program started from it would.
-set -u -m
+# headless with the sound device open, in a window (on SDL's dummy video
+# driver), where the game shuts down cleanly and exits with 0, and in a window
+# while it loads a pack whose every picture is of the largest size, which it
+# leaves within a second. The signal comes once the game has opened the last
+# picture it loads (the first, while loading), which also shows that it ran.
+# Usage: signal_ends.sh RUNNER EXECUTABLE...
+set -u
+runner=$1
+shift
 source "$(dirname "$0")/isolate.sh"
+source "$(dirname "$0")/pack_files.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+picture 4096 24 "$work/largest.bmp"
 status=0
 
-# The threads' names of a running process, on one line.
-threads() { cat /proc/"$1"/task/*/comm 2>/dev/null | tr '\n' ' '; }
-
 for exe in "$@"; do
-  for mode in headless sound window; do
+  # A copy of the game beside a pack whose every picture is the largest one.
+  heavy="$work/heavy-$(basename "$exe")"
+  mkdir "$heavy"
+  cp "$exe" "$heavy/"
+  cp -r "$(dirname "$exe")"/{IMAGE,SOUND,MIDI} "$heavy/"
+  for f in "$heavy"/IMAGE/*.BMP; do ln -f "$work/largest.bmp" "$f"; done
+  for mode in headless sound window loading; do
     for sig in INT TERM; do
       settings=(SDL_AUDIODRIVER=dummy VELKOR_KEYS=60000:27)
+      game=$exe watched=IMAGE/CONTINU1.BMP bound=2
       case $mode in
         headless) settings+=(VELKOR_HEADLESS=1) ;;
         sound) settings+=(VELKOR_HEADLESS=1 VELKOR_HEADLESS_SOUND=1) ;;
         window) settings+=(SDL_VIDEODRIVER=dummy) ;;
+        loading) settings+=(SDL_VIDEODRIVER=dummy) game="$heavy/$(basename "$exe")" watched=IMAGE/COIN1.BMP bound=1 ;;
       esac
-      env "${settings[@]}" "${isolate[@]}" "$exe" 2>/dev/null </dev/null &
-      pid=$!
-      # Where the sound device opens, the signal comes once it is open.
-      for ((i = 0; i < 150; i++)); do
-        [ "$mode" = headless ] && [ "$i" -ge 10 ] && break
-        [[ $(threads "$pid") == *SDLAudio* ]] && break
-        sleep 0.1
-      done
-      device=no
-      [[ $(threads "$pid") == *SDLAudio* ]] && device=yes
-      kill -"$sig" "$pid"
-      start=$(date +%s%N)
-      while kill -0 "$pid" 2>/dev/null && [ $(($(date +%s%N) - start)) -lt 5000000000 ]; do sleep 0.02; done
-      took=$((($(date +%s%N) - start) / 1000000))
+      number=$(kill -l "$sig")
+      read -r code seconds peak opened since < <(env "${settings[@]}" "$runner" --signal "$number" 30 2048 \
+        "$(dirname "$game")/$watched" "${isolate[@]}" "$game" 2>/dev/null </dev/null)
       verdict=ok
-      if kill -0 "$pid" 2>/dev/null; then
-        kill -KILL "$pid"
-        verdict="still running"
+      if [ "$opened" != 1 ]; then verdict="never loaded the pack"
+      elif awk "BEGIN { exit !($since > $bound) }"; then verdict="took longer than $bound s"
+      elif [ "$mode" != headless ] && [ "$mode" != sound ] && [ "$code" -ne 0 ]; then verdict="not a clean shutdown"
       fi
-      wait "$pid"
-      code=$?
-      if [ "$verdict" = ok ]; then
-        if [ "$mode" != headless ] && [ "$device" = no ]; then verdict="the sound device never opened"
-        elif [ "$took" -gt 2000 ]; then verdict="too slow"
-        elif [ "$mode" = window ] && [ "$code" -ne 0 ]; then verdict="not a clean shutdown"
-        fi
-      fi
-      echo "$(basename "$exe") $mode SIG$sig: exit $code after $took ms: $verdict"
+      echo "$(basename "$exe") $mode SIG$sig: exit $code, $since s after the signal: $verdict"
       [ "$verdict" = ok ] || status=1
     done
   done
