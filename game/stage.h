@@ -9,6 +9,8 @@ extern float StageClock;
 extern int Paused;
 extern int ContinueShown;
 extern int StageMusicCounter;
+// StageMusicCounter counts the frames of the stage or ending song and goes back to 0 here.
+constexpr int MusicCounterWrap = 100999999;
 // Stage1's and Stage3's boss attack counters; Stage2 keeps its own in its
 // boss record's counter.
 extern int Stage1AttackCounter;

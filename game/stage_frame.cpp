@@ -108,8 +108,6 @@ const StageRules Stages[3] = {
      .coinsFirst = false},
 };
 
-constexpr int MusicCounterWrap = 100999999;
-
 void Call(void (*hook)()) {
   if (hook) hook();
 }
