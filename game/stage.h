@@ -19,6 +19,7 @@ extern int Stage3AttackCounter;
 // What a stage's timeline adds to the common frame, step by step; a member
 // left null adds nothing.
 struct StageSchedule {
+  void (*powerUps)();     // the windows in which a power-up may appear
   void (*escorts)();      // Stage2, Stage3: boss escorts, before the boss
   void (*attack)(int c);  // the boss attack counter's windows, for counter value c
   void (*formation)();    // the EnemyA slots' moves and draws, then the escorts' moves
