@@ -111,7 +111,7 @@ void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, boo
   if (!src) return;
   const BlitArea b = Clip(x, y, sx1, sy1, sx2, sy2);
   if (b.Empty()) return;
-  // A rectangle outside either surface is refused whole, as the blitter did.
+  // A rectangle outside either surface is refused whole.
   if (b.sx1 < 0 || b.sy1 < 0 || b.sx2 > src->width || b.sy2 > src->height) return;
   if (b.x < 0 || b.y < 0 || b.x + (b.sx2 - b.sx1) > backBuffer->width || b.y + (b.sy2 - b.sy1) > backBuffer->height)
     return;

@@ -88,8 +88,7 @@ void EndText();
 void PutTextLine(int x, int y, const char* text);
 
 // The back buffer every frame is drawn into (null before Screen), to read:
-// only the drawing operations above write to it. A clear still pending is
-// carried out first.
+// only the drawing operations above write to it.
 const plat::Surface* BackBuffer();
 // Reads a picture the way LoadObject does (a resource under its full path,
 // then the file beside the executable, then the resource under its name)
