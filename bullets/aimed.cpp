@@ -3,6 +3,7 @@
 // engine here also moves the rings, the radial streams and the enemies' shots.
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
+#include "engine/layout.h"
 #include "foes/foes.h"
 #include "world/pictures.h"
 
@@ -132,7 +133,7 @@ void MoveAngleShots(AngleBulletRecord* pool, int count, const AngleShotLook& loo
     AngleBulletRecord& r = pool[k];
     if (r.active == 0) continue;
     Advance(r.x, r.y, r.angle, r.speed, sign);
-    if (r.x > ScreenWidth || r.x < -look.margin || r.y > 600 || r.y < -look.margin) ParkRecord(r);
+    if (OffScreen(r.x, r.y, look.margin)) ParkRecord(r);
     probe.Test(r.x, r.y, look.box);
   }
 }

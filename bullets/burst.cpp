@@ -3,6 +3,7 @@
 // sideways while their ramp clock runs, and the enemies' missile lines.
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
+#include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
 #include "world/pictures.h"

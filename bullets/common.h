@@ -2,7 +2,6 @@
 // the hit test against the ship, retirement, the group timer and the blits.
 #pragma once
 #include "bullets/bullets.h"
-#include "engine/layout.h"
 #include "world/hit_box.h"
 
 constexpr double PiDouble = 3.14159265358979323846;
@@ -49,12 +48,6 @@ inline float AimedHeading(float x, float y, float a) {
 
 // One frame along the heading; `sign` -1 flies the opposite way.
 void Advance(float& x, float& y, float angle, float speed, float sign = 1);
-
-// Whether a sprite of `margin` has wholly left the screen (left and top are
-// screen coordinates in both layouts).
-inline bool OffScreen(float x, float y, float margin) {
-  return x + margin < 0 || x > ScreenWidth || y + margin < 0 || y > 600;
-}
 
 template <class Record>
 int CountArmed(const Record* pool, int count) {

@@ -3,6 +3,7 @@
 // The beams cannot hurt the ship, so nothing tests them against it.
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
+#include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
 #include "world/clock_window.h"
@@ -91,7 +92,7 @@ void MoveCurve(const CurveRow& row) {
       r.x += row.mirror * band->dx;
       r.y += band->dy;
     }
-    if (r.y > 600) {
+    if (r.y > ScreenHeight) {
       r.active = 0;
       r.phaseTimer = 0;
     }

@@ -3,6 +3,7 @@
 // and a line of five missiles from each EnemyA slot.
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
+#include "engine/layout.h"
 #include "engine/random.h"
 #include "foes/foes.h"
 #include "world/pictures.h"

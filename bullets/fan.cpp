@@ -3,6 +3,7 @@
 // pools; and the fan pools themselves.
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
+#include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
 #include "world/pictures.h"
@@ -74,7 +75,7 @@ void MoveVolley(const VolleyRow& row) {
       r.x += row.sideDrift * dt;
     }
     r.y += row.fall * dt;
-    if (r.y > 600) {
+    if (r.y > ScreenHeight) {
       ParkRecord(r);
       continue;
     }

@@ -3,6 +3,7 @@
 // turn every frame of its window.
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
+#include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
 #include "world/pictures.h"
@@ -67,7 +68,7 @@ void MoveSpread(const SpreadRow& row) {
     VelBulletRecord32& r = row.pool[k];
     if (r.active == 0) continue;
     r.y += row.fall * dt;
-    if (r.y > 600) ParkRecord(r);
+    if (r.y > ScreenHeight) ParkRecord(r);
     probe.Test(r.x, r.y, SpreadBox);
   }
 }

@@ -5,6 +5,7 @@
 
 #include "bullets/bullet_routines.h"
 #include "bullets/families.h"
+#include "engine/layout.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
 #include "world/pictures.h"

@@ -127,7 +127,8 @@ int SwapObject(int slot) {
   const std::string name = o.name;
   plat::DestroySurface(o.surface);
   o.surface = nullptr;
-  if (name.size() > 30) return velSystem::ReportError("velDraw::SwapObject", "ファイル名またはリソース名が長すぎます");
+  if (name.size() >= sizeof o.name)
+    return velSystem::ReportError("velDraw::SwapObject", "ファイル名またはリソース名が長すぎます");
   if (!FillSlot(o, name.c_str(), loadColorKey))
     return velSystem::ReportError("velDraw::SwapObject", "BMPファイルを読み込めません");
   return 1;
@@ -142,7 +143,7 @@ void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, boo
   if (!src) return;
   const BlitArea b = Clip(x, y, sx1, sy1, sx2, sy2);
   if (b.Empty()) return;
-  // A rectangle outside either surface is refused whole, as the blitter did.
+  // A rectangle outside either surface is refused whole.
   if (b.sx1 < 0 || b.sy1 < 0 || b.sx2 > src->width || b.sy2 > src->height) return;
   if (b.x < 0 || b.y < 0 || b.x + (b.sx2 - b.sx1) > backBuffer->width || b.y + (b.sy2 - b.sy1) > backBuffer->height)
     return;
@@ -155,10 +156,10 @@ void ClippedBlit(int x, int y, int slot, int sx1, int sy1, int sx2, int sy2, boo
 
 void DrawWipe() {
   WipeRecord& w = WipeState;
-  if (w.type == 0) {
+  if (w.type == CoverWipe) {
     for (int r = 0; r < 10; ++r)
       for (int c = 0; c < 10; ++c) PutObject(c * 64, r * 48, 0, (w.progress - 1) * 64, 0, w.progress * 64, 48);
-  } else if (w.type == 3) {
+  } else if (w.type == RevealWipe) {
     const int step = w.steps > 0 ? w.steps : 1;  // a zero step count would never leave the loop
     for (int y = 0; y < screenH; y += step) PutObjectOpaque(0, y, 1, 0, y, screenW, y + w.progress + 1);
   }
@@ -214,7 +215,7 @@ int Screen(int width, int height, int) {
 }
 
 int LoadObject(const char* name, int) {
-  if (!name || std::strlen(name) > 30)
+  if (!name || std::strlen(name) >= sizeof Objects[0].name)
     return velSystem::ReportError("velDraw::LoadObject", "ファイル名またはリソース名が長すぎます");
   int slot = FirstPictureSlot;
   while (slot < ObjectCount && Objects[slot].name[0] != '\0') ++slot;

@@ -1,5 +1,5 @@
-// The game's three doors, called by the program frame: the set-up, the key
-// handler and the six scene functions. The game defines them.
+// The game's door, called by the program frame: the set-up, the key handler
+// and the six scene functions. The game defines them.
 #pragma once
 
 void LoadAssets();

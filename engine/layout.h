@@ -11,3 +11,9 @@ constexpr int PlayfieldLeft = NarrowLayout ? 0 : 220;
 constexpr int ScreenWidth = NarrowLayout ? 360 : 800;
 constexpr int ScreenHeight = 600;
 constexpr int PlayfieldWidth = 360;
+
+// Whether a sprite `margin` pixels wide and high at (x, y) has wholly left the
+// screen (x and y are screen coordinates in both layouts).
+constexpr bool OffScreen(float x, float y, float margin) {
+  return x + margin < 0 || x > ScreenWidth || y + margin < 0 || y > ScreenHeight;
+}

@@ -1,5 +1,4 @@
-// Program-frame state, the frame pacer, wait slots, key polling and the error box.
-#include <cstdlib>
+// Program-frame state, the frame pacer, wait slots, key polling, the error box and shutdown.
 #include <string>
 
 #include "engine/layout.h"
@@ -38,7 +37,7 @@ namespace velSystem {
 
 uint32_t Waits[12];
 namespace {
-// Raises the timer resolution before the program starts and restores it at exit.
+// Sets up the frame pacer and the wait slots before the program starts.
 struct StaticSetup {
   StaticSetup() { StaticInit(); }
 } staticSetup;
@@ -49,11 +48,7 @@ void StaticInit() {
   FrameTimer.pacing = 1;
   velDraw::SetVSync(0);
   for (uint32_t& w : Waits) w = WaitUnset;
-  std::atexit(StaticExit);
 }
-
-// The system timer needs no resolution change here; kept as the exit handler's place.
-void StaticExit() {}
 
 void ResetGlobals() {
   MainWindow = false;

@@ -10,9 +10,14 @@ extern ClipRectangle ClipRect;
 extern ClipRectangle PresentSrcRect;
 extern ClipRectangle PresentDestRect;
 
+// The wipe kinds: a grid of tiles that covers the screen, and blinds that
+// open on the screen captured in slot 1.
+constexpr int CoverWipe = 0;
+constexpr int RevealWipe = 3;
+
 struct WipeRecord {
-  int type = 0;       // 0 covering grid, 3 revealing blind
-  int progress = 0;   // 0: no wipe
+  int type = CoverWipe;
+  int progress = 0;  // 0: no wipe
   int steps = 0;
   int direction = 0;  // +1 covering, -1 revealing, 0 none
 };
@@ -83,8 +88,7 @@ void EndText();
 void PutTextLine(int x, int y, const char* text);
 
 // The back buffer every frame is drawn into (null before Screen), to read:
-// only the drawing operations above write to it. A clear still pending is
-// carried out first.
+// only the drawing operations above write to it.
 const plat::Surface* BackBuffer();
 // Reads a picture the way LoadObject does (a resource under its full path,
 // then the file beside the executable, then the resource under its name)

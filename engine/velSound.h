@@ -3,12 +3,16 @@
 #include <cstdint>
 #include "platform/sound.h"
 
+namespace velSound {
+constexpr int MaxCopies = 10;  // copies of one sound that may play at once
+}
+
 struct velSoundObject {
-  plat::SoundBuffer* buffers[10] = {};
+  plat::SoundBuffer* buffers[velSound::MaxCopies] = {};
   int loaded = 0;
   int copies = 1;
   int cursor = 0;
-  uint32_t frequency[10] = {};
+  uint32_t frequency[velSound::MaxCopies] = {};
   char name[31] = {};
 };
 
@@ -18,7 +22,6 @@ extern int MidiLoop;
 namespace velSound {
 
 constexpr int ObjectCount = 70;
-constexpr int MaxCopies = 10;
 extern velSoundObject Objects[ObjectCount];
 extern int Available;
 

@@ -60,7 +60,6 @@ constexpr uint32_t WaitUnset = 999999999u;
 extern uint32_t Waits[12];
 
 void StaticInit();
-void StaticExit();
 void ResetGlobals();
 int CheckSingleInstance(const std::string& title);
 void SetActive(int flag);

@@ -31,7 +31,7 @@ SceneFn SceneFunction(int scene) {
 
 int Low16Signed(intptr_t v) {
   int x = static_cast<int>(v & 0xFFFF);
-  return x > 32768 ? x - 65536 : x;
+  return x >= 32768 ? x - 65536 : x;
 }
 }  // namespace
 

@@ -3,11 +3,11 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/boss_rules.h"
+#include "world/clock_window.h"
 #include "world/pictures.h"
 
 namespace {
 
-constexpr float Unbounded = 1e30f;
 constexpr int FireSize = 80, FireFrames = 10;
 
 const SlidePicture Stage1Slide = {&Stage1ArrivalSlide, &PicBOS111, 480, 480};
@@ -28,7 +28,7 @@ constexpr float FireBelow = 90, MoreFireBelow = 70;
 const BossRules Bosses[3] = {
     {&Stage1BossScript,
      &Stage1Slide,
-     {{-Unbounded, Unbounded, &PicBOSS11}},
+     {{-Endless, Endless, &PicBOSS11}},
      1,
      440,
      360,

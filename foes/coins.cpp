@@ -1,4 +1,5 @@
 // The coin each EnemyA slot drops while it explodes, and its pickup burst.
+#include "engine/layout.h"
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/foes.h"
@@ -30,7 +31,7 @@ void MoveEnemyACoin(int slot) {
   if (!ValidSlot(slot)) return;
   CoinRecord& c = EnemyACoinPool[slot];
   if (c.active) c.y += c.speed * FrameSeconds;
-  if (c.y > 600) {
+  if (c.y > ScreenHeight) {
     c.active = 0;
     c.x = ParkedX;
     c.y = ParkedY;

@@ -41,7 +41,7 @@ const EnemyProgram* ProgramAt(const EnemyProgram (&programs)[EnemyProgramCount],
 // Parks a record (active 0) that has left the screen.
 template <class Record>
 void RetireOffscreen(Record& e, int w, int h) {
-  if (e.x + w < 0 || e.x > ScreenWidth || e.y + h < 0 || e.y > h + 600) {
+  if (e.x + w < 0 || e.x > ScreenWidth || e.y + h < 0 || e.y > h + ScreenHeight) {
     e.active = 0;
     e.x = ParkedX;
     e.y = ParkedY;

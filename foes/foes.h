@@ -43,10 +43,6 @@ struct EnemyBRecord : EnemyBase {
   int destroyed = 0;
 };
 
-// A fragment leaves above its owner, never below: once it burns out it parks
-// high above the playfield (it waits at ParkedX, ParkedY until first thrown).
-constexpr float DebrisParkedY = -2550;
-
 struct DebrisRecord {
   int frame = 0;
   float x = ParkedX;
@@ -68,9 +64,6 @@ struct CoinRecord {
   int burstLoop = 0;
   int burstFrame = 0;
 };
-
-// An idle spark waits far below the playfield, right of its middle.
-constexpr float SparkParkedX = 1000, SparkParkedY = 5000;
 
 struct SparkRecord {
   float x = SparkParkedX;

@@ -65,7 +65,7 @@ void Apply(const Step& step, const MotionScript& script, ScriptBody& body) {
     case Op::SlideStart:
       DrawSlide(*body.slide);
       body.slide->slide->x = PlayfieldLeft + step.a;
-      body.slide->slide->y = 600;
+      body.slide->slide->y = ScreenHeight;
       body.slide->slide->speed = step.b;
       break;
     case Op::SlideUp: {

@@ -25,7 +25,7 @@ enum class Op : unsigned char {
   Turn,        // along the heading at (vx, vy), then the heading turns by the body's step
   Anchor,      // x, y = the body's anchor
   MoveTip,     // tip x += a * dt, tip y += b * dt
-  SlideStart,  // draw the slide, then place it at (PlayfieldLeft + a, 600) with speed b
+  SlideStart,  // draw the slide, then place it at (PlayfieldLeft + a, ScreenHeight) with speed b
   SlideUp,     // draw the slide, x = PlayfieldLeft + a, y -= speed * dt; parked above -480
 };
 

@@ -85,9 +85,8 @@ constexpr float WrapX = 140;
 constexpr int TileWidth = 360, TileHeight = 480;
 
 // The overlay moves down only while the clock lies in this window; once
-// below the playfield it parks left of it, at ParkedY.
+// below the playfield it parks at OverlayParkedX, ParkedY.
 constexpr ClockWindow OverlayScrolls = Within(140, 1000);
-constexpr float OverlayParkedX = -100;
 
 void Scroll(int layer) {
   const LayerRule& rule = Layers[layer];

@@ -16,6 +16,10 @@ const int* const BeamFrames[16] = {&PicMYRCL51G, &PicMYRCL52G, &PicMYRCL53G, &Pi
                                    &PicMYRCL63G, &PicMYRCL64G, &PicMYRCL65G, &PicMYRCL66G};
 constexpr int BeamCycle = 81;
 constexpr int BeamHitRecords = 24;
+// Each part strikes from a point 120 right of and 4 below its corner, at an
+// enemy whose 80 x 80 square from its corner holds that point.
+constexpr int BeamPointX = 120, BeamPointY = 4;
+constexpr HitBox BeamBox = {0, 80, 0, 80};
 
 void ParkBomb(BombRecord& bomb) {
   bomb.active = 0;
@@ -30,7 +34,7 @@ void StrikeWithBeam() {
       const EnemyARecord& enemy = EnemyAPool[slot];
       const int ex = static_cast<int>(enemy.x), ey = static_cast<int>(enemy.y);
       if (enemy.hitGuard != 0 || ey < -10) continue;
-      if (ex <= part.x + 120 && part.x + 120 <= ex + 80 && ey <= part.y + 4 && part.y + 4 <= ey + 80) {
+      if (InsideBox(part.x + BeamPointX, part.y + BeamPointY, ex, ey, BeamBox)) {
         DestroyEnemyA(slot);
         AddScore(500);
       }
@@ -49,7 +53,7 @@ void UpdateBombs() {
     if (!bomb.active) continue;
     bomb.y += static_cast<int>(std::sin(bomb.angle) * bomb.speed);
     bomb.x += static_cast<int>(std::cos(bomb.angle) * bomb.speed);
-    if (bomb.x < -80 || bomb.x > ScreenWidth || bomb.y > 600 || bomb.y < -80) {
+    if (OffScreen(bomb.x, bomb.y, 80)) {
       ParkBomb(bomb);
       continue;
     }

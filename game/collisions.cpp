@@ -78,7 +78,7 @@ void RunShots(PlayerShotRecord (&pool)[N], const GroupMotion* motion, bool retir
     const GroupMotion& m = motion[i / ShotGroup];
     shot.y += m.stepSign * shot.step;
     shot.x += m.driftSign * shot.drift;
-    if (shot.y < -60 || (retireBelow && shot.y > 600)) {
+    if (shot.y < -60 || (retireBelow && shot.y > ScreenHeight)) {
       Retire(shot);
       continue;
     }
@@ -144,10 +144,6 @@ void RunMainShots() {
 
 const WeaponRules BombRules = {WideEnemyABox,   WideEnemyABox, 100,  {300, 390, 300},
                                {100, 250, 100}, 100,           true, false};
-
-bool InsideBox(int sx, int sy, int tx, int ty, const HitBox& box) {
-  return box.Holds(sx - tx, sy - ty);
-}
 
 bool StrikeTargets(int sx, int sy, const WeaponRules& rules) {
   for (int i = 0; i < EnemyATargets; ++i) {

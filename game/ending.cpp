@@ -25,7 +25,6 @@ constexpr int DefaultRanking[RankingRows] = {100000000, 70000000, 30000000, 2000
 constexpr float EndingRate = 18;
 constexpr float EndingLength = 1101;
 constexpr int ReturnSteps = 60;
-constexpr int MusicCounterWrap = 100999999;
 
 const char* const StaffList[] = {
     "VELKOR STAFF",

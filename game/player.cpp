@@ -142,7 +142,7 @@ void SpawnPowerUp() {
 void MovePowerUp() {
   if (!PowerUpItem.active) return;
   PowerUpItem.y += PowerUpItem.speed * FrameSeconds;
-  if (PowerUpItem.y > 600) ParkPowerUp();
+  if (PowerUpItem.y > ScreenHeight) ParkPowerUp();
 }
 
 void UpdatePowerUp() {

@@ -57,7 +57,7 @@ void MovePlayerExplosion() {
     if (!r.armed) continue;
     r.x += std::cos(r.angle) * r.speed * FrameSeconds;
     r.y += std::sin(r.angle) * r.speed * FrameSeconds;
-    if (r.x > ScreenWidth || r.x < -60 || r.y > 600 || r.y < -60) {
+    if (OffScreen(r.x, r.y, 60)) {
       r.armed = 0;
       r.x = ParkedX;
       r.y = ParkedY;

@@ -25,7 +25,7 @@ void ResetGame() {
 }
 
 void ResetStageState() {
-  // Seconds, as the game always seeded: two changes in one second repeat.
+  // Seeded with whole seconds: two changes in one second repeat.
   SeedRandom(static_cast<unsigned>(plat::CalendarSeconds()));
   ResetStageFlags();
   ResetPlayerSide();

@@ -24,7 +24,6 @@ int DemoCounter;
 
 namespace {
 
-constexpr int RevealWipe = 3;
 constexpr int GameStartSteps = 26;
 
 void Snapshot() {
@@ -46,7 +45,7 @@ void KeyboardControl() {
 
 void LeaveTitle() {
   StartGameState(1);
-  if (WipeState.type == 0) {
+  if (WipeState.type == CoverWipe) {
     // No game yet since start-up: cover the title, then show the ship select.
     velDraw::StartCoverWipe();
     NextScene = SceneShipSelect;

@@ -26,7 +26,6 @@ struct WeaponRules {
 };
 extern const WeaponRules BombRules;
 
-bool InsideBox(int sx, int sy, int tx, int ty, const HitBox& box);
 // Tests one shot at (sx, sy) against the enemies and the bosses, scoring and
 // draining; true when a boss hit used the shot up.
 bool StrikeTargets(int sx, int sy, const WeaponRules& rules);

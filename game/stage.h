@@ -9,6 +9,8 @@ extern float StageClock;
 extern int Paused;
 extern int ContinueShown;
 extern int StageMusicCounter;
+// StageMusicCounter counts the frames of the stage or ending song and goes back to 0 here.
+constexpr int MusicCounterWrap = 100999999;
 // Stage1's and Stage3's boss attack counters; Stage2 keeps its own in its
 // boss record's counter.
 extern int Stage1AttackCounter;
@@ -17,6 +19,7 @@ extern int Stage3AttackCounter;
 // What a stage's timeline adds to the common frame, step by step; a member
 // left null adds nothing.
 struct StageSchedule {
+  void (*powerUps)();     // the windows in which a power-up may appear
   void (*escorts)();      // Stage2, Stage3: boss escorts, before the boss
   void (*attack)(int c);  // the boss attack counter's windows, for counter value c
   void (*formation)();    // the EnemyA slots' moves and draws, then the escorts' moves

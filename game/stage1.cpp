@@ -109,12 +109,15 @@ const TimelineCall Missiles[] = {
     MissileLine<4, 1>, MissileLine<7, 0>, MissileLine<8, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-const NamedTimeline ClockTables[] = {{"mid-boss", MidBoss}, {"waves", Waves}};
+const TimelineRow PowerUps[] = {PowerUpRow(500), PowerUpRow(800), PowerUpRow(950)};
+
+const NamedTimeline ClockTables[] = {{"power-up", PowerUps}, {"mid-boss", MidBoss}, {"waves", Waves}};
 const NamedTimeline CounterTables[] = {{"attack", Attack}};
 
 }  // namespace
 
 const StageSchedule Stage1Schedule = {
+    .powerUps = OnClock<PowerUps>,
     .escorts = nullptr,
     .attack = OnCounter<Attack>,
     .formation = InOrder<Formation>,

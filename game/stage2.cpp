@@ -158,12 +158,15 @@ const TimelineCall Missiles[] = {
     MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-const NamedTimeline ClockTables[] = {{"escorts", Escorts}, {"waves", Waves}};
+const TimelineRow PowerUps[] = {PowerUpRow(300), PowerUpRow(500), PowerUpRow(800), PowerUpRow(1000)};
+
+const NamedTimeline ClockTables[] = {{"power-up", PowerUps}, {"escorts", Escorts}, {"waves", Waves}};
 const NamedTimeline CounterTables[] = {{"attack", Attack}};
 
 }  // namespace
 
 const StageSchedule Stage2Schedule = {
+    .powerUps = OnClock<PowerUps>,
     .escorts = RunEscorts,
     .attack = OnCounter<Attack>,
     .formation = InOrder<Formation>,

@@ -214,14 +214,21 @@ const TimelineCall Missiles[] = {
     MissileLine<20, 0>, MissileLine<MidBossSlot, 1>,
 };
 
-const NamedTimeline ClockTables[] = {
-    {"escorts", Escorts}, {"mid-boss", MidBoss}, {"carrier", CarrierEncounter}, {"waves", Waves}};
+const TimelineRow PowerUps[] = {PowerUpRow(100), PowerUpRow(300), PowerUpRow(500), PowerUpRow(800),
+                                PowerUpRow(1000)};
+
+const NamedTimeline ClockTables[] = {{"power-up", PowerUps},
+                                     {"escorts", Escorts},
+                                     {"mid-boss", MidBoss},
+                                     {"carrier", CarrierEncounter},
+                                     {"waves", Waves}};
 const NamedTimeline CounterTables[] = {{"attack", Attack}};
 
 }  // namespace
 
 // The attack counter is the frame's own global, cleared with the world.
 const StageSchedule Stage3Schedule = {
+    .powerUps = OnClock<PowerUps>,
     .escorts = RunEscorts,
     .attack = OnCounter<Attack>,
     .formation = InOrder<Formation>,

@@ -5,6 +5,7 @@
 #include "bullets/bullet_routines.h"
 #include "engine/layout.h"
 #include "foes/foes.h"
+#include "game/player.h"
 #include "game/scoring.h"
 #include "game/stage.h"
 #include "game/timeline.h"
@@ -36,6 +37,13 @@ void OnClock() {
 template <const auto& Table>
 void OnCounter(int c) {
   RunTimeline(Table, static_cast<float>(c));
+}
+
+// --- The power-up.
+
+// A power-up may appear during 50 units of the stage clock, both ends included.
+constexpr TimelineRow PowerUpRow(float low) {
+  return {Within(low, low + 50), SpawnPowerUp};
 }
 
 // --- EnemyA fliers.

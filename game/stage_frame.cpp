@@ -23,16 +23,12 @@ int Stage3AttackCounter;
 
 namespace {
 
-// A power-up may appear during 50 units of the stage clock, both ends included.
-constexpr TimelineRow PowerUpRow(float low) { return {Within(low, low + 50), SpawnPowerUp}; }
-
 struct StageRules {
   const StageSchedule* schedule;
   float clockRate;
   bool entryCode;  // Stage1 clears pause and continue on entry and starts the music
   void (*layers[4])();
-  bool powerUpFirst;        // before the boss (Stage2, Stage3) or after the waves (Stage1)
-  TimelineRow powerUps[5];  // unused rows have no call
+  bool powerUpFirst;  // before the boss (Stage2, Stage3) or after the waves (Stage1)
   ClockWindow bossSection;
   int boss;
   float attackBandTop;  // the counter runs while 0 < hit points < this
@@ -54,7 +50,6 @@ const StageRules Stages[3] = {
      .entryCode = true,
      .layers = {ScrollBack8, ScrollBack3, ScrollBack1, UpdateScrollingOverlay},
      .powerUpFirst = false,
-     .powerUps = {PowerUpRow(500), PowerUpRow(800), PowerUpRow(950)},
      .bossSection = Between(1460, 10100),
      .boss = Stage1BossIndex,
      .attackBandTop = 1010,
@@ -73,7 +68,6 @@ const StageRules Stages[3] = {
      .entryCode = false,
      .layers = {ScrollBack8, ScrollBack4, ScrollBack2},
      .powerUpFirst = true,
-     .powerUps = {PowerUpRow(300), PowerUpRow(500), PowerUpRow(800), PowerUpRow(1000)},
      .bossSection = Between(2200, 11100),
      .boss = Stage2BossIndex,
      .attackBandTop = 980,
@@ -92,7 +86,6 @@ const StageRules Stages[3] = {
      .entryCode = false,
      .layers = {ScrollBack5, ScrollBack1, ScrollBack3},
      .powerUpFirst = true,
-     .powerUps = {PowerUpRow(100), PowerUpRow(300), PowerUpRow(500), PowerUpRow(800), PowerUpRow(1000)},
      .bossSection = Between(2650, 11100),
      .boss = Stage3BossIndex,
      .attackBandTop = 780,
@@ -108,17 +101,14 @@ const StageRules Stages[3] = {
      .coinsFirst = false},
 };
 
-constexpr int MusicCounterWrap = 100999999;
-
 void Call(void (*hook)()) {
   if (hook) hook();
 }
 
-void RunPowerUp(const StageRules& rules) {
+void RunPowerUp(const StageSchedule& schedule) {
   UpdatePowerUp();
   MovePowerUp();
-  for (const TimelineRow& row : rules.powerUps)
-    if (row.run && row.window.Holds(StageClock)) row.run();
+  Call(schedule.powerUps);
 }
 
 void ContinueCheck() {
@@ -178,14 +168,14 @@ void RunStage(int stage) {
   for (void (*layer)() : rules.layers) Call(layer);
   DrawBombs();
   if (rules.powerUpFirst) {
-    RunPowerUp(rules);
+    RunPowerUp(schedule);
     Call(schedule.escorts);
   }
   RunBossSection(rules);
   DrawPlayerShots();
   Call(schedule.formation);
   Call(schedule.waves);
-  if (!rules.powerUpFirst) RunPowerUp(rules);
+  if (!rules.powerUpFirst) RunPowerUp(schedule);
   if (rules.coinsFirst) Call(schedule.coins);
   UpdatePlayer();
   UpdateOptions();

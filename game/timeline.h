@@ -8,7 +8,8 @@
 using TimelineCall = void (*)();
 
 // In the stage schedules the stage clock's windows are open at both ends
-// (Between) and the attack counter's closed at both ends (Within).
+// (Between); the power-up's and the attack counter's are closed at both ends
+// (Within).
 struct TimelineRow {
   ClockWindow window;
   TimelineCall run;

@@ -2,11 +2,6 @@
 #pragma once
 #include "world/ship.h"
 
-// A shot that has struck a target or left the screen waits here, below and
-// right of everything, until it is fired again (an option shot that leaves
-// the top is left where it is).
-constexpr int SpentShotX = 5000, SpentShotY = 5000;
-
 struct PlayerShotRecord {
   int x = PixelParkedX;
   int y = PixelParkedY;

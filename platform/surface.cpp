@@ -171,6 +171,30 @@ void CopyKeyRuns(uint32_t* d, const Surface* src, int y, int x1, int x2) {
   }
 }
 
+// A copy within one surface reads each source pixel before writing over it:
+// rows go from the bottom up when the copy moves down, and a keyed copy along
+// its own rows takes each row from a copy of it (memmove does so for an opaque
+// one).
+void BlitWithin(Surface* s, int dx, int dy, int sx1, int sy1, int w, int h, bool keyed) {
+  std::vector<uint32_t> through;
+  if (keyed && dy == sy1) through.resize(static_cast<size_t>(w));
+  const auto keyedRow = Active()->keyed;
+  for (int i = 0; i < h; ++i) {
+    const int row = dy > sy1 ? h - 1 - i : i;
+    uint32_t* d = s->Row(dy + row) + dx;
+    const uint32_t* from = s->Row(sy1 + row) + sx1;
+    if (!keyed) {
+      std::memmove(d, from, static_cast<size_t>(w) * 4);
+      continue;
+    }
+    if (!through.empty()) {
+      std::copy_n(from, w, through.begin());
+      from = through.data();
+    }
+    keyedRow(d, from, w, s->colorKey);
+  }
+}
+
 uint32_t Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
 uint32_t Le32(const uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -239,14 +263,17 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
   const int64_t w = int64_t{sx2} - sx1, h = int64_t{sy2} - sy1;
   if (!Inside(src, sx1, sy1, sx2, sy2) || !Inside(dst, dx, dy, dx + w, dy + h)) return BlitResult::Rejected;
   dst->keyRuns.clear();
+  if (src == dst) {
+    BlitWithin(dst, dx, dy, sx1, sy1, static_cast<int>(w), static_cast<int>(h), keyed);
+    return BlitResult::Ok;
+  }
   if (keyed && !src->keyRuns.empty() && src->keyRuns[0] == src->colorKey) {
     for (int row = 0; row < h; ++row) CopyKeyRuns(dst->Row(dy + row) + dx, src, sy1 + row, sx1, sx2);
     return BlitResult::Ok;
   }
-  // Rows that span two surfaces whole lie end to end: one long row. (A copy
-  // within one surface keeps going row by row, as overlapping rows need.)
+  // Rows that span two surfaces whole lie end to end: one long row.
   int n = static_cast<int>(w), rows = static_cast<int>(h);
-  if (src != dst && w == src->width && w == dst->width) {
+  if (w == src->width && w == dst->width) {
     n *= rows;
     rows = 1;
   }

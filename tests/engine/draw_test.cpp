@@ -252,7 +252,7 @@ TEST_F(DrawTest, RevealWipeOpensLikeABlindOverItsStepCount) {
 
 TEST_F(DrawTest, CoverWipeTakesTenPresentsAndShowsNothing) {
   const int full = velDraw::LoadObject("IMAGE/FULL.BMP", 1);
-  WipeState.type = 0;
+  WipeState.type = CoverWipe;
   velDraw::StartCoverWipe();
   int presents = 0;
   while (WipeState.direction != 0) {

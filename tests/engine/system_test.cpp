@@ -247,6 +247,16 @@ TEST_F(InputTest, ScenesWithoutAFunctionDrawNothing) {
   }
 }
 
+// A move gives the client origin as two signed 16-bit halves, ends included.
+TEST_F(InputTest, MoveReadsTheOriginAsSigned16BitHalves) {
+  WindowProc(plat::MsgMove, 0, plat::PackPoint(-32768, 32767));
+  EXPECT_EQ(ClientOriginX, -32768);
+  EXPECT_EQ(ClientOriginY, 32767);
+  WindowProc(plat::MsgMove, 0, plat::PackPoint(-1, -32768));
+  EXPECT_EQ(ClientOriginX, -1);
+  EXPECT_EQ(ClientOriginY, -32768);
+}
+
 TEST_F(InputTest, CursorHidesOverTheNarrowWindowOnly) {
   plat::SetHeadlessCursor(ClientOriginX + 10, ClientOriginY + 10);
   run.Pass();

@@ -46,7 +46,7 @@ TEST_F(GameRun, FirstGameStartsThroughCoverWipeThenRevealIntoStage1) {
   EXPECT_EQ(CurrentScene, SceneShipSelect);
   Press(plat::KeyF2);
   EXPECT_EQ(CurrentScene, SceneStage1);
-  EXPECT_EQ(WipeState.type, 3);
+  EXPECT_EQ(WipeState.type, RevealWipe);
   EXPECT_EQ(WipeState.steps, 26);
   EXPECT_EQ(WipeState.direction, -1);
   EXPECT_EQ(ShipType, 2);

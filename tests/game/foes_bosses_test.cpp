@@ -156,7 +156,7 @@ TEST_F(Bosses, DrainedBossesEndEachStageIntoTheNext) {
     }
     EXPECT_NEAR(frames, 421, 2) << "seven seconds of death";
     EXPECT_EQ(CurrentScene, road.next);
-    EXPECT_EQ(WipeState.type, 3);
+    EXPECT_EQ(WipeState.type, RevealWipe);
     EXPECT_EQ(WipeState.steps, road.steps);
     EXPECT_EQ(WipeState.direction, -1);
     EXPECT_EQ(EnemyAPool[7].active, 0) << "the world is reset";
