@@ -7,8 +7,16 @@
 namespace art {
 
 int Song::Track(const std::string& name, int channel, int program, int volume, int pan) {
-  parts_.push_back({name, channel, program, volume, pan, {}});
+  parts_.push_back({name, channel, program, volume, pan, {}, {}});
   return static_cast<int>(parts_.size()) - 1;
+}
+
+void Song::OffsetGenerator(int track, int generator, int amount) {
+  const int data = 8192 + amount;  // 14 bits, 8192 is no change
+  const uint8_t lsb = static_cast<uint8_t>(data & 0x7F), msb = static_cast<uint8_t>(data >> 7 & 0x7F);
+  // The data entry's low byte first: its high byte applies the value.
+  parts_[track].setup.insert(parts_[track].setup.end(), {99, 120, 98, static_cast<uint8_t>(generator), 38,
+                                                         lsb, 6, msb, 101, 127, 100, 127});
 }
 
 void Song::Note(int track, int tick, int len, int key, int velocity) {
@@ -52,6 +60,8 @@ std::vector<uint8_t> Song::Encode() const {
     if (p.channel != 9) t.Vlq(0), t.U8(0xC0 | ch), t.U8(p.program);
     t.Vlq(0), t.U8(0xB0 | ch), t.U8(7), t.U8(p.volume);
     t.Vlq(0), t.U8(0xB0 | ch), t.U8(10), t.U8(p.pan);
+    for (size_t i = 0; i + 1 < p.setup.size(); i += 2)
+      t.Vlq(0), t.U8(0xB0 | ch), t.U8(p.setup[i]), t.U8(p.setup[i + 1]);
     std::vector<Event> ev = p.events;
     std::stable_sort(ev.begin(), ev.end(), [](const Event& a, const Event& b) {
       return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;

@@ -144,7 +144,15 @@ std::vector<uint8_t> MakeEndingSong() {
   const int n = static_cast<int>(bars.size());
   Song s(84, n * kBar);
   int piano = s.Track("Piano", 0, 0, 100, 64);
-  int strings = s.Track("Strings", 1, 48, 75, 50);
+  // The strings play dry. The soundfont's string ensemble sends its two main
+  // layers wholly to the chorus, and FluidSynth's chorus makes its stereo out
+  // of the differences between its delay lines, with opposite signs on the
+  // two sides: its return, some 14 dB above the dry strings, cancels in a
+  // mono sum (left/right correlation -0.9). Without it the ensemble's own
+  // stereo layers stay in phase; the channel at full volume makes up most of
+  // the level the chorus gave.
+  int strings = s.Track("Strings", 1, 48, 127, 50);
+  s.OffsetGenerator(strings, Song::kChorusSend, -1000);
   int bass = s.Track("Bass", 2, 32, 85, 64);  // acoustic bass
   int harp = s.Track("Harp", 3, 46, 60, 85);
   for (int b = 0; b < n; ++b) {
