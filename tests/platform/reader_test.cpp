@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "platform/music.h"
+#include "platform/midi.h"
 #include "platform/surface.h"
 #include "platform/wave.h"
 
