@@ -72,33 +72,46 @@ std::vector<double> TicksToMicros(const std::vector<uint64_t>& ticks, std::vecto
   return out;
 }
 
-// Reads the song through; the vectors it fills may fail to grow.
+// The meta events whose length the synthesiser holds to.
+bool MetaLengthFits(uint8_t type, uint32_t n) {
+  switch (type) {
+    case 0x2F: return n == 0;  // end of track
+    case 0x51: return n == 3;  // tempo
+    case 0x54: return n == 5;  // SMPTE offset
+    case 0x58: return n == 4;  // time signature
+    case 0x59: return n == 2;  // key signature
+    default: return true;
+  }
+}
+
+// Reads the song through; the vectors it fills may fail to grow. A song is
+// refused not only when it is malformed but wherever the synthesiser would
+// refuse it when it starts to play (it reads the song only then, so a song
+// it refuses would leave the music silent): a header of other than six
+// bytes, a format past 2, no tracks or more than it holds, a chunk other than
+// a track before the last track, a meta event of the wrong length for its
+// kind, a status byte it does not know, and running status after a system
+// exclusive message.
 bool ScanMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
   Reader r{data, data + size};
   if (!data || size < 14 || std::string(reinterpret_cast<const char*>(data), 4) != "MThd") return false;
   r.Skip(4);
   const uint32_t headerLen = r.Be(4);
-  if (headerLen < 6) return false;
-  r.Be(2);  // format
+  const uint32_t format = r.Be(2);
   const uint32_t tracks = r.Be(2);
   const uint32_t division = r.Be(2);
-  r.Skip(headerLen - 6);
-  if (!r.ok || division == 0 || (division & 0x8000)) return false;  // frame-based timing is not used here
+  if (headerLen != 6 || format > 2 || tracks == 0 || tracks > MaxSongTracks) return false;
+  if (division == 0 || (division & 0x8000)) return false;  // frame-based timing is not used here
 
   std::vector<TempoChange> tempos;
   std::vector<uint64_t> ticks;  // of every event, the song's end last
   uint64_t lastTick = 0;
   for (uint32_t t = 0; t < tracks; ++t) {
-    if (static_cast<size_t>(r.end - r.p) < 8) return false;
-    const bool isTrack = std::string(reinterpret_cast<const char*>(r.p), 4) == "MTrk";
+    if (static_cast<size_t>(r.end - r.p) < 8 || std::string(reinterpret_cast<const char*>(r.p), 4) != "MTrk")
+      return false;
     r.Skip(4);
     const uint32_t len = r.Be(4);
-    if (!r.ok || len > static_cast<size_t>(r.end - r.p)) return false;
-    if (!isTrack) {
-      r.Skip(len);
-      --t;
-      continue;
-    }
+    if (len > static_cast<size_t>(r.end - r.p)) return false;
     Reader tr{r.p, r.p + len};
     r.Skip(len);
     uint64_t tick = 0;
@@ -109,14 +122,18 @@ bool ScanMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
       if (b == 0xFF) {
         const uint8_t type = tr.Byte();
         const uint32_t n = tr.VarLen();
-        if (type == 0x51 && n == 3) {
+        if (!MetaLengthFits(type, n)) return false;
+        if (type == 0x51) {
           tempos.push_back({tick, tr.Be(3)});
         } else {
           tr.Skip(n);
         }
         if (type == 0x2F) break;
-      } else if (b == 0xF0 || b == 0xF7) {
+      } else if (b == 0xF0) {
         tr.Skip(tr.VarLen());
+        status = 0;
+      } else if (b > 0xF0) {
+        return false;
       } else {
         if (b & 0x80) {
           status = b;
@@ -132,7 +149,6 @@ bool ScanMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
     if (!tr.ok) return false;
     lastTick = std::max(lastTick, tick);
   }
-  if (!r.ok && tracks) return false;
   std::sort(ticks.begin(), ticks.end());
   ticks.push_back(lastTick);
   const std::vector<double> micros = TicksToMicros(ticks, std::move(tempos), division);

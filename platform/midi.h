@@ -11,10 +11,14 @@ struct MidiFacts {
   uint32_t lengthMs = 0;      // from its events and tempo map
   uint32_t busiestTenth = 0;  // the most events that fall within any tenth of a second
 };
-// False when the file is malformed.
+// False when the file is malformed, or is one the synthesiser refuses to play.
 bool ReadMidi(const uint8_t* data, size_t size, MidiFacts& facts);
-// Length of a Standard MIDI File in milliseconds; false when malformed.
+// Length of a Standard MIDI File in milliseconds; false as ReadMidi is.
 bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms);
+
+// The most tracks the synthesiser reads: it takes the count's low byte as
+// signed and holds no more than 128.
+inline constexpr uint32_t MaxSongTracks = 127;
 
 // A song the synthesiser can play in time: the synthesiser starts every event
 // of a moment inside the audio thread, while the game waits on it to start or
