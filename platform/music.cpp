@@ -11,6 +11,8 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
+#include <span>
 #include <vector>
 
 #include "platform/clock.h"
@@ -32,7 +34,8 @@ struct Song {
   bool notify = false;
   uint32_t startMs = 0;
   int plays = 0;
-  std::vector<uint8_t> bytes;  // the song as read; the device plays from it
+  std::vector<uint8_t> bytes;     // the song as read from its file, if it came from one
+  std::span<const uint8_t> data;  // what the device plays: those bytes or the built-in copy
   Mix_Music* music = nullptr;
 };
 Song song;
@@ -44,6 +47,7 @@ enum : uint32_t {
   ErrSyntax = 257,
   ErrUnknownCommand = 261,
   ErrNoAlias = 263,  // no song is open under that alias
+  ErrNoMemory = 264,
   ErrFile = 275,
   ErrAliasTaken = 289,  // a song is open already
 };
@@ -116,20 +120,20 @@ uint32_t Open(const std::vector<std::string>& w) {
   if (song.open) return ErrAliasTaken;
   // The file first; a song beside the executable that is missing or broken is
   // then looked for among the executable's resources under the same name.
-  std::vector<uint8_t> bytes;
-  uint32_t length = 0;
-  if (!ReadFile(w[1], bytes, MaxSongBytes) || !MidiPlayable(bytes.data(), bytes.size(), length)) {
+  Song next;
+  if (ReadFile(w[1], next.bytes, MaxSongBytes) && MidiPlayable(next.bytes.data(), next.bytes.size(), next.lengthMs)) {
+    next.data = next.bytes;
+  } else {
+    next.bytes = {};
     const std::string& dir = ExeDir();
     const ResourceEntry* r = w[1].compare(0, dir.size(), dir) == 0 ? FindResource(w[1].substr(dir.size())) : nullptr;
-    if (!r || !MidiPlayable(r->data, r->size, length)) return ErrFile;
-    bytes.assign(r->data, r->data + r->size);
+    if (!r || !MidiPlayable(r->data, r->size, next.lengthMs)) return ErrFile;
+    next.data = {r->data, r->size};
   }
-  song = Song{};
-  song.open = true;
-  song.alias = alias;
-  song.path = w[1];
-  song.bytes = std::move(bytes);
-  song.lengthMs = length;
+  next.open = true;
+  next.alias = alias;
+  next.path = w[1];
+  song = std::move(next);  // the bytes move with their buffer, which `data` still points into
   if (AudioDeviceOpen()) {
     if (!soundfontSet) {
       if (!std::getenv("SDL_SOUNDFONTS")) Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
@@ -137,14 +141,12 @@ uint32_t Open(const std::vector<std::string>& w) {
       Mix_HookMusicFinished(OnDeviceFinished);
       soundfontSet = true;
     }
-    song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.bytes.data(), static_cast<int>(song.bytes.size())), 1);
+    song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.data.data(), static_cast<int>(song.data.size())), 1);
   }
   return Ok;
 }
 
-}  // namespace
-
-uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
+uint32_t Command(const std::string& command, std::string* reply) {
   if (reply) reply->clear();
   const std::vector<std::string> w = Words(command);
   if (w.empty()) return ErrSyntax;
@@ -174,6 +176,18 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
     return ErrUnknownCommand;
   }
   return Ok;
+}
+
+}  // namespace
+
+// Only the words of a command and the song's file and names are allocated,
+// all before the song changes: memory that runs short fails the command.
+uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
+  try {
+    return Command(command, reply);
+  } catch (const std::bad_alloc&) {
+    return ErrNoMemory;
+  }
 }
 
 void PollMusic() {
