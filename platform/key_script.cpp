@@ -67,12 +67,17 @@ void LoadKeyScript() {
 
 void RunKeyScript() {
   WindowState& w = W();
+  const uint32_t now = Milliseconds();
   if (!w.scriptStarted) {
     w.scriptStarted = true;
-    w.scriptStartMs = Milliseconds();
+    w.scriptLastMs = now;
+    w.scriptElapsedMs = 0;
   }
-  const uint64_t elapsed = Milliseconds() - w.scriptStartMs;
-  while (!w.script.empty() && elapsed >= w.script.front().atMs) {
+  // Added up from one pump to the next, so that the count runs on past the
+  // wrap of the 32-bit clock to the latest time a script may name.
+  w.scriptElapsedMs += static_cast<uint32_t>(now - w.scriptLastMs);
+  w.scriptLastMs = now;
+  while (!w.script.empty() && w.scriptElapsedMs >= w.script.front().atMs) {
     const int key = w.script.front().key;
     w.script.pop_front();
     QueueKey(key > 0 ? key : -key, key > 0, false);

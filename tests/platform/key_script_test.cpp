@@ -74,6 +74,18 @@ TEST_F(KeyScriptRun, KeysCountFromTheFirstPumpHoweverLongTheLoadTook) {
   EXPECT_EQ(Pump(30), (std::vector<std::string>{"50:down:90", "150:up:90"}));
 }
 
+// The clock wraps at 2^32 ms while the key is held: it is still let go.
+TEST_F(KeyScriptRun, AKeyPressedAtTheLatestTimeIsReleased) {
+  setenv("VELKOR_KEYS", "4294967295:13", 1);
+  plat::WindowDesc desc;
+  desc.proc = [](uint32_t, uintptr_t, intptr_t) -> intptr_t { return 0; };
+  ASSERT_TRUE(plat::CreateGameWindow(desc));
+  EXPECT_TRUE(Pump(1).empty());  // the count starts
+  plat::AdvanceVirtualClock(uint64_t{4'294'967'275} * 1000);
+  // 4294967285 ms in: pressed at the second pump, let go at the twelfth.
+  EXPECT_EQ(Pump(13), (std::vector<std::string>{"10:down:13", "110:up:13"}));
+}
+
 TEST_F(KeyScriptRun, ARefusedEntryIsNamedOnOneLine) {
   setenv("VELKOR_KEYS", "100:-2147483648,20:27", 1);
   plat::WindowDesc desc;
