@@ -37,6 +37,33 @@ TEST(KeyScript, AnEntryThatIsNotTwoNumbersInRangeIsRefusedAndTheRestPlay) {
                                                ":13", "100:", "1e3:13", "100:13x", "10:+13"}));
 }
 
+// Whatever bytes an entry holds, standard error gets short lines of printable
+// ASCII: at most eight entries named, the rest counted.
+TEST(KeyScript, RefusedEntriesAreNamedSafelyAndBriefly) {
+  const std::string rule = " refused: not ms:key (ms 0 to 4294967295, key 1 to 255)\n";
+  const std::string line = "VELKOR: VELKOR_KEYS entry ";
+  const auto xs = [&](int n) {
+    std::string m;
+    for (int i = 0; i < n; ++i) m += line + "\"x\"" + rule;
+    return m;
+  };
+  struct Case {
+    std::vector<std::string> refused;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{}, ""},
+      {{"1e3:13"}, line + "\"1e3:13\"" + rule},
+      {{std::string("1\0:\x1b[2J\n\xff\xc3\xa9\x7f", 12)}, line + "\"1\\x00:\\x1B[2J\\x0A\\xFF\\xC3\\xA9\\x7F\"" + rule},
+      {{"say \"\\\""}, line + "\"say \\\"\\\\\\\"\"" + rule},
+      {{std::string(40, '7')}, line + "\"" + std::string(40, '7') + "\"" + rule},
+      {{std::string(41, '7')}, line + "\"" + std::string(40, '7') + "\"... (41 bytes)" + rule},
+      {std::vector<std::string>(8, "x"), xs(8)},
+      {std::vector<std::string>(1000, "x"), xs(8) + "VELKOR: 992 more VELKOR_KEYS entries refused\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(plat::RefusedKeysMessage(c.refused), c.message);
+}
+
 // With the window made, the script plays as the queue is pumped.
 class KeyScriptRun : public ::testing::Test {
  protected:
