@@ -1,5 +1,7 @@
 #include <malloc.h>
 
+#include <csignal>
+
 #include "assets/pack.h"
 #include "engine/velSystem.h"
 #include "platform/resources.h"
@@ -10,6 +12,8 @@ int main() {
   // address space: on eight cores that more than doubles what the game
   // reserves, and under a cap on address space leaves no room to start them.
   mallopt(M_ARENA_MAX, 1);
+  // A message written to a closed pipe fails quietly rather than ending the game.
+  std::signal(SIGPIPE, SIG_IGN);
   plat::RegisterResources(VelkorPack, VelkorPackCount);
   return WinMain();
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string_view>
 
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -22,6 +23,27 @@ bool Number(const std::string& text, uint64_t low, uint64_t high, uint64_t& out)
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, out);
   return error == std::errc{} && stop == end && out >= low && out <= high;
+}
+
+// The entry between quotes, escaped and cut so that any bytes at all print as one short line.
+std::string Quoted(const std::string& entry) {
+  std::string out = "\"";
+  for (const char c : std::string_view(entry).substr(0, MaxShownEntryBytes)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (byte >= 0x20 && byte < 0x7F) {
+      out += c;
+    } else {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+      out += hex;
+    }
+  }
+  out += '"';
+  if (entry.size() > MaxShownEntryBytes) out += "... (" + std::to_string(entry.size()) + " bytes)";
+  return out;
 }
 
 }  // namespace
@@ -51,6 +73,17 @@ std::vector<ScriptedKey> ParseKeyScript(const std::string& spec, std::vector<std
   return out;
 }
 
+std::string RefusedKeysMessage(const std::vector<std::string>& refused) {
+  std::string out;
+  const std::string rule = " refused: not ms:key (ms 0 to " + std::to_string(std::numeric_limits<uint32_t>::max()) +
+                           ", key 1 to " + std::to_string(KeyCount - 1) + ")\n";
+  for (size_t i = 0; i < refused.size() && i < MaxNamedEntries; ++i)
+    out += "VELKOR: VELKOR_KEYS entry " + Quoted(refused[i]) + rule;
+  if (refused.size() > MaxNamedEntries)
+    out += "VELKOR: " + std::to_string(refused.size() - MaxNamedEntries) + " more VELKOR_KEYS entries refused\n";
+  return out;
+}
+
 void LoadKeyScript() {
   WindowState& w = W();
   w.scriptStarted = false;
@@ -59,20 +92,23 @@ void LoadKeyScript() {
   if (!env) return;
   std::vector<std::string> refused;
   const std::vector<ScriptedKey> keys = ParseKeyScript(env, refused);
-  for (const std::string& item : refused)
-    std::fprintf(stderr, "VELKOR: VELKOR_KEYS entry \"%s\" refused: not ms:key (ms 0 to %u, key 1 to %d)\n",
-                 item.c_str(), std::numeric_limits<uint32_t>::max(), KeyCount - 1);
+  std::fputs(RefusedKeysMessage(refused).c_str(), stderr);
   w.script.assign(keys.begin(), keys.end());
 }
 
 void RunKeyScript() {
   WindowState& w = W();
+  const uint32_t now = Milliseconds();
   if (!w.scriptStarted) {
     w.scriptStarted = true;
-    w.scriptStartMs = Milliseconds();
+    w.scriptLastMs = now;
+    w.scriptElapsedMs = 0;
   }
-  const uint64_t elapsed = Milliseconds() - w.scriptStartMs;
-  while (!w.script.empty() && elapsed >= w.script.front().atMs) {
+  // Added up from one pump to the next, so that the count runs on past the
+  // wrap of the 32-bit clock to the latest time a script may name.
+  w.scriptElapsedMs += static_cast<uint32_t>(now - w.scriptLastMs);
+  w.scriptLastMs = now;
+  while (!w.script.empty() && w.scriptElapsedMs >= w.script.front().atMs) {
     const int key = w.script.front().key;
     w.script.pop_front();
     QueueKey(key > 0 ? key : -key, key > 0, false);

@@ -20,6 +20,14 @@ struct ScriptedKey {
 // 4294967295, key 1 to 255) is left out and added to `refused`.
 std::vector<ScriptedKey> ParseKeyScript(const std::string& spec, std::vector<std::string>& refused);
 
+// What standard error is told of refused entries: a line for each of the
+// first MaxNamedEntries, each entry quoted with every byte that is not
+// printable ASCII (and every quote and backslash) escaped and cut after
+// MaxShownEntryBytes bytes, then one line that counts the rest.
+inline constexpr size_t MaxNamedEntries = 8;
+inline constexpr size_t MaxShownEntryBytes = 40;
+std::string RefusedKeysMessage(const std::vector<std::string>& refused);
+
 // Reads VELKOR_KEYS when the window is made (a refused entry is named on
 // standard error), and plays it out as messages are pumped.
 void LoadKeyScript();

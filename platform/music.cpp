@@ -11,11 +11,12 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <new>
+#include <span>
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/midi.h"
 #include "platform/paths.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
@@ -33,14 +34,23 @@ struct Song {
   bool notify = false;
   uint32_t startMs = 0;
   int plays = 0;
-  std::vector<uint8_t> bytes;  // the song as read; the device plays from it
+  std::vector<uint8_t> bytes;     // the song as read from its file, if it came from one
+  std::span<const uint8_t> data;  // what the device plays: those bytes or the built-in copy
   Mix_Music* music = nullptr;
 };
 Song song;
 std::atomic<int> deviceFinished{0};
 bool soundfontSet = false;
 
-enum : uint32_t { Ok = 0, ErrUnknownCommand = 261, ErrNoAlias = 263, ErrFile = 275, ErrSyntax = 257 };
+enum : uint32_t {
+  Ok = 0,
+  ErrSyntax = 257,
+  ErrUnknownCommand = 261,
+  ErrNoAlias = 263,  // no song is open under that alias
+  ErrNoMemory = 264,
+  ErrFile = 275,
+  ErrAliasTaken = 289,  // a song is open already
+};
 
 void OnDeviceFinished() { deviceFinished.store(1); }
 
@@ -107,23 +117,23 @@ uint32_t Open(const std::vector<std::string>& w) {
   for (size_t i = 2; i + 1 < w.size(); ++i)
     if (w[i] == "alias") alias = w[i + 1];
   if (w.size() < 2 || alias.empty()) return ErrSyntax;
-  if (song.open) return ErrNoAlias;  // the alias is taken
+  if (song.open) return ErrAliasTaken;
   // The file first; a song beside the executable that is missing or broken is
   // then looked for among the executable's resources under the same name.
-  std::vector<uint8_t> bytes;
-  uint32_t length = 0;
-  if (!ReadFile(w[1], bytes, MaxSongBytes) || !MidiPlayable(bytes.data(), bytes.size(), length)) {
+  Song next;
+  if (ReadFile(w[1], next.bytes, MaxSongBytes) && MidiPlayable(next.bytes.data(), next.bytes.size(), next.lengthMs)) {
+    next.data = next.bytes;
+  } else {
+    next.bytes = {};
     const std::string& dir = ExeDir();
     const ResourceEntry* r = w[1].compare(0, dir.size(), dir) == 0 ? FindResource(w[1].substr(dir.size())) : nullptr;
-    if (!r || !MidiPlayable(r->data, r->size, length)) return ErrFile;
-    bytes.assign(r->data, r->data + r->size);
+    if (!r || !MidiPlayable(r->data, r->size, next.lengthMs)) return ErrFile;
+    next.data = {r->data, r->size};
   }
-  song = Song{};
-  song.open = true;
-  song.alias = alias;
-  song.path = w[1];
-  song.bytes = std::move(bytes);
-  song.lengthMs = length;
+  next.open = true;
+  next.alias = alias;
+  next.path = w[1];
+  song = std::move(next);  // the bytes move with their buffer, which `data` still points into
   if (AudioDeviceOpen()) {
     if (!soundfontSet) {
       if (!std::getenv("SDL_SOUNDFONTS")) Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
@@ -131,14 +141,12 @@ uint32_t Open(const std::vector<std::string>& w) {
       Mix_HookMusicFinished(OnDeviceFinished);
       soundfontSet = true;
     }
-    song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.bytes.data(), static_cast<int>(song.bytes.size())), 1);
+    song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.data.data(), static_cast<int>(song.data.size())), 1);
   }
   return Ok;
 }
 
-}  // namespace
-
-uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
+uint32_t Command(const std::string& command, std::string* reply) {
   if (reply) reply->clear();
   const std::vector<std::string> w = Words(command);
   if (w.empty()) return ErrSyntax;
@@ -170,6 +178,18 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
   return Ok;
 }
 
+}  // namespace
+
+// Only the words of a command and the song's file and names are allocated,
+// all before the song changes: memory that runs short fails the command.
+uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
+  try {
+    return Command(command, reply);
+  } catch (const std::bad_alloc&) {
+    return ErrNoMemory;
+  }
+}
+
 void PollMusic() {
   if (!song.open || !song.playing) return;
   // A play lasts at least a second, whatever the song or the synthesiser says:
@@ -194,171 +214,5 @@ bool MusicIsPlaying() { return song.playing; }
 std::string MusicPath() { return song.path; }
 int MusicPlayCount() { return song.plays; }
 uint32_t MusicLengthMs() { return song.lengthMs; }
-
-namespace {
-struct Reader {
-  const uint8_t* p;
-  const uint8_t* end;
-  bool ok = true;
-  uint8_t Byte() {
-    if (p >= end) {
-      ok = false;
-      return 0;
-    }
-    return *p++;
-  }
-  uint32_t Be(int n) {
-    uint32_t v = 0;
-    for (int i = 0; i < n; ++i) v = (v << 8) | Byte();
-    return v;
-  }
-  uint32_t VarLen() {
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-      const uint8_t b = Byte();
-      v = (v << 7) | (b & 0x7F);
-      if (!(b & 0x80)) return v;
-    }
-    ok = false;
-    return v;
-  }
-  void Skip(uint32_t n) {
-    if (static_cast<size_t>(end - p) < n) {
-      ok = false;
-      p = end;
-    } else {
-      p += n;
-    }
-  }
-};
-
-struct TempoChange {
-  uint64_t tick;
-  uint32_t usPerQuarter;
-};
-
-// Microseconds from the song's start to each tick of `ticks` (sorted), through the tempo map.
-std::vector<double> TicksToMicros(const std::vector<uint64_t>& ticks, std::vector<TempoChange> tempos,
-                                  uint32_t division) {
-  std::stable_sort(tempos.begin(), tempos.end(),
-                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
-  std::vector<double> out;
-  out.reserve(ticks.size());
-  double micros = 0;
-  uint64_t at = 0;
-  uint32_t tempo = 500000;
-  size_t next = 0;
-  for (const uint64_t tick : ticks) {
-    for (; next < tempos.size() && tempos[next].tick < tick; ++next) {
-      micros += double(tempos[next].tick - at) * tempo / division;
-      at = tempos[next].tick;
-      tempo = tempos[next].usPerQuarter;
-    }
-    out.push_back(micros + double(tick - at) * tempo / division);
-  }
-  return out;
-}
-
-// Reads the song through; the vectors it fills may fail to grow.
-bool ScanMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
-  Reader r{data, data + size};
-  if (!data || size < 14 || std::string(reinterpret_cast<const char*>(data), 4) != "MThd") return false;
-  r.Skip(4);
-  const uint32_t headerLen = r.Be(4);
-  if (headerLen < 6) return false;
-  r.Be(2);  // format
-  const uint32_t tracks = r.Be(2);
-  const uint32_t division = r.Be(2);
-  r.Skip(headerLen - 6);
-  if (!r.ok || division == 0 || (division & 0x8000)) return false;  // frame-based timing is not used here
-
-  std::vector<TempoChange> tempos;
-  std::vector<uint64_t> ticks;  // of every event, the song's end last
-  uint64_t lastTick = 0;
-  for (uint32_t t = 0; t < tracks; ++t) {
-    if (static_cast<size_t>(r.end - r.p) < 8) return false;
-    const bool isTrack = std::string(reinterpret_cast<const char*>(r.p), 4) == "MTrk";
-    r.Skip(4);
-    const uint32_t len = r.Be(4);
-    if (!r.ok || len > static_cast<size_t>(r.end - r.p)) return false;
-    if (!isTrack) {
-      r.Skip(len);
-      --t;
-      continue;
-    }
-    Reader tr{r.p, r.p + len};
-    r.Skip(len);
-    uint64_t tick = 0;
-    uint8_t status = 0;
-    while (tr.ok && tr.p < tr.end) {
-      tick += tr.VarLen();
-      uint8_t b = tr.Byte();
-      if (b == 0xFF) {
-        const uint8_t type = tr.Byte();
-        const uint32_t n = tr.VarLen();
-        if (type == 0x51 && n == 3) {
-          tempos.push_back({tick, tr.Be(3)});
-        } else {
-          tr.Skip(n);
-        }
-        if (type == 0x2F) break;
-      } else if (b == 0xF0 || b == 0xF7) {
-        tr.Skip(tr.VarLen());
-      } else {
-        if (b & 0x80) {
-          status = b;
-          b = tr.Byte();
-        } else if (!status) {
-          return false;  // running status with nothing to run on
-        }
-        const uint8_t kind = status & 0xF0;
-        if (kind != 0xC0 && kind != 0xD0) tr.Byte();
-      }
-      ticks.push_back(tick);
-    }
-    if (!tr.ok) return false;
-    lastTick = std::max(lastTick, tick);
-  }
-  if (!r.ok && tracks) return false;
-  std::sort(ticks.begin(), ticks.end());
-  ticks.push_back(lastTick);
-  const std::vector<double> micros = TicksToMicros(ticks, std::move(tempos), division);
-  size_t busiest = 0;
-  for (size_t first = 0, end = 0; first + 1 < micros.size(); ++first) {
-    while (end + 1 < micros.size() && micros[end] < micros[first] + 100000) ++end;
-    busiest = std::max(busiest, end - first);
-  }
-  facts.busiestTenth = static_cast<uint32_t>(std::min<size_t>(busiest, std::numeric_limits<uint32_t>::max()));
-  // A damaged file can describe a song far longer than the clock counts:
-  // such a song lasts as long as the clock can tell.
-  constexpr double longest = std::numeric_limits<uint32_t>::max();
-  facts.lengthMs = static_cast<uint32_t>(std::min(micros.back() / 1000.0, longest));
-  return true;
-}
-
-}  // namespace
-
-bool ReadMidi(const uint8_t* data, size_t size, MidiFacts& facts) {
-  try {
-    return ScanMidi(data, size, facts);
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-}
-
-bool MidiLengthMs(const uint8_t* data, size_t size, uint32_t& ms) {
-  MidiFacts facts;
-  if (!ReadMidi(data, size, facts)) return false;
-  ms = facts.lengthMs;
-  return true;
-}
-
-bool MidiPlayable(const uint8_t* data, size_t size, uint32_t& lengthMs) {
-  MidiFacts facts;
-  if (size > MaxSongBytes || !ReadMidi(data, size, facts) || facts.busiestTenth > MaxSongEventsInATenth)
-    return false;
-  lengthMs = facts.lengthMs;
-  return true;
-}
 
 }  // namespace plat

@@ -7,6 +7,8 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <new>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/headless.h"
@@ -48,9 +50,9 @@ SDL_AudioFormat SdlFormat(const WaveFormat& f) {
 constexpr uint64_t MaxConvertedBytes = uint64_t{16} << 20;
 
 // Converts whole sample frames to the device's format into `out`; false when
-// SDL cannot, or when the result would pass MaxConvertedBytes. The size is
-// reckoned from the rates, channels and sample sizes before anything is
-// allocated, with a frame of slack for the resampler.
+// SDL cannot, when the result would pass MaxConvertedBytes or when memory
+// runs short. The size is reckoned from the rates, channels and sample sizes
+// before anything is allocated, with a frame of slack for the resampler.
 bool Convert(const WaveFormat& fmt, const uint8_t* samples, size_t bytes, std::vector<uint8_t>& out) {
   const uint64_t inFrameBytes = uint64_t{fmt.channels} * (fmt.bitsPerSample / 8);
   const uint64_t outFrameBytes = uint64_t{static_cast<unsigned>(deviceChannels)} * (SDL_AUDIO_BITSIZE(deviceFormat) / 8);
@@ -67,31 +69,35 @@ bool Convert(const WaveFormat& fmt, const uint8_t* samples, size_t bytes, std::v
       SDL_NewAudioStream(SdlFormat(fmt), static_cast<Uint8>(fmt.channels), static_cast<int>(fmt.samplesPerSec),
                          deviceFormat, static_cast<Uint8>(deviceChannels), deviceFreq);
   if (!stream) return false;
-  out.clear();
-  out.reserve(outFrames * outFrameBytes);
-  // Fed a piece at a time, so that SDL's own queue stays small.
-  const size_t piece = (size_t{1} << 16) / inFrameBytes * inFrameBytes;
-  const size_t whole = frames * inFrameBytes;
   bool ok = true;
-  auto take = [&] {
-    const int ready = SDL_AudioStreamAvailable(stream);
-    if (ready <= 0) return;
-    if (out.size() + static_cast<size_t>(ready) > MaxConvertedBytes) {
-      ok = false;
-      return;
+  try {
+    out.clear();
+    out.reserve(outFrames * outFrameBytes);
+    // Fed a piece at a time, so that SDL's own queue stays small.
+    const size_t piece = (size_t{1} << 16) / inFrameBytes * inFrameBytes;
+    const size_t whole = frames * inFrameBytes;
+    auto take = [&] {
+      const int ready = SDL_AudioStreamAvailable(stream);
+      if (ready <= 0) return;
+      if (out.size() + static_cast<size_t>(ready) > MaxConvertedBytes) {
+        ok = false;
+        return;
+      }
+      const size_t at = out.size();
+      out.resize(at + static_cast<size_t>(ready));
+      const int got = SDL_AudioStreamGet(stream, out.data() + at, ready);
+      out.resize(at + static_cast<size_t>(std::max(got, 0)));
+    };
+    for (size_t at = 0; ok && at < whole; at += piece) {
+      const size_t n = std::min(piece, whole - at);
+      ok = SDL_AudioStreamPut(stream, samples + at, static_cast<int>(n)) == 0;
+      if (ok) take();
     }
-    const size_t at = out.size();
-    out.resize(at + static_cast<size_t>(ready));
-    const int got = SDL_AudioStreamGet(stream, out.data() + at, ready);
-    out.resize(at + static_cast<size_t>(std::max(got, 0)));
-  };
-  for (size_t at = 0; ok && at < whole; at += piece) {
-    const size_t n = std::min(piece, whole - at);
-    ok = SDL_AudioStreamPut(stream, samples + at, static_cast<int>(n)) == 0;
+    if (ok) ok = SDL_AudioStreamFlush(stream) == 0;
     if (ok) take();
+  } catch (const std::bad_alloc&) {
+    ok = false;
   }
-  if (ok) ok = SDL_AudioStreamFlush(stream) == 0;
-  if (ok) take();
   SDL_FreeAudioStream(stream);
   return ok;
 }
@@ -137,7 +143,8 @@ SoundBuffer* CreateSoundBuffer(const WaveFormat& fmt, const uint8_t* samples, si
   if (!open || fmt.formatTag != 1 || fmt.channels < 1 || fmt.channels > 2 || fmt.samplesPerSec < 1000 ||
       fmt.samplesPerSec > 192000 || SdlFormat(fmt) == 0 || fmt.blockAlign == 0)
     return nullptr;
-  auto* b = new SoundBuffer;
+  auto* b = new (std::nothrow) SoundBuffer;
+  if (!b) return nullptr;
   b->format = fmt;
   b->lengthMs = static_cast<uint32_t>(uint64_t{bytes} * 1000 / (uint64_t{fmt.samplesPerSec} * fmt.blockAlign));
   if (device) {

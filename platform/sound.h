@@ -3,7 +3,6 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace plat {
 
@@ -14,7 +13,6 @@ struct WaveFormat {
   uint32_t avgBytesPerSec = 44100;
   uint16_t blockAlign = 2;
   uint16_t bitsPerSample = 16;
-  std::vector<uint8_t> extra;
 };
 
 struct SoundBuffer;

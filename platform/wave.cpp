@@ -9,7 +9,8 @@ uint32_t Le32(const uint8_t* p) {
 }
 uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
-// Reads the 16-byte format record (plus its extra bytes) from [p, p + size).
+// Reads the 16-byte format record from [p, p + size), where a format other
+// than PCM must also hold the extra bytes it claims.
 bool ReadFormat(const uint8_t* p, size_t size, WaveFormat& f) {
   if (size < 16) return false;
   f.formatTag = Le16(p);
@@ -18,14 +19,7 @@ bool ReadFormat(const uint8_t* p, size_t size, WaveFormat& f) {
   f.avgBytesPerSec = Le32(p + 8);
   f.blockAlign = Le16(p + 12);
   f.bitsPerSample = Le16(p + 14);
-  f.extra.clear();
-  if (f.formatTag != 1) {
-    if (size < 18) return false;
-    const uint16_t extra = Le16(p + 16);
-    if (size - 18 < extra) return false;
-    f.extra.assign(p + 18, p + 18 + extra);
-  }
-  return true;
+  return f.formatTag == 1 || (size >= 18 && size - 18 >= Le16(p + 16));
 }
 
 // Finds the chunk `id` among the chunks in [begin, end); chunks are padded to even sizes.
@@ -60,7 +54,7 @@ bool ReadWaveFile(const uint8_t* data, size_t size, WaveData& out) {
   size_t len;
   if (!FindChunk(data + 12, end, "fmt ", body, len) || !ReadFormat(body, len, out.format)) return false;
   if (!FindChunk(data + 12, end, "data", body, len)) return false;
-  out.samples.assign(body, body + len);
+  out.samples = {body, len};
   return true;
 }
 
@@ -69,7 +63,7 @@ bool ReadCanonicalWave(const uint8_t* data, size_t size, WaveData& out) {
   if (!ReadFormat(data + 20, 16, out.format)) return false;
   const uint32_t bytes = Le32(data + 40);
   if (bytes > size - 44) return false;
-  out.samples.assign(data + 44, data + 44 + bytes);
+  out.samples = {data + 44, bytes};
   return true;
 }
 

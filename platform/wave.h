@@ -1,14 +1,16 @@
 // RIFF WAVE reading, bounds-checked against the bytes actually there.
 #pragma once
 #include <cstdint>
-#include <vector>
+#include <span>
 #include "platform/sound.h"
 
 namespace plat {
 
+// The samples are not copied: they lie inside the bytes read, and last as
+// long as those do.
 struct WaveData {
   WaveFormat format;
-  std::vector<uint8_t> samples;
+  std::span<const uint8_t> samples;
 };
 
 // A RIFF file: "RIFF" <size> "WAVE", a "fmt " chunk of at least 16 bytes and

@@ -36,7 +36,8 @@ struct WindowState {
   // The scripted keys still to come (key_script.h), in time order.
   std::deque<ScriptedKey> script;
   bool scriptStarted = false;
-  uint32_t scriptStartMs = 0;
+  uint32_t scriptLastMs = 0;     // the clock at the last pump
+  uint64_t scriptElapsedMs = 0;  // since the first pump
   std::string failure;  // why the window could not be made
   Surface icon;
 };

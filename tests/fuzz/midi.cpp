@@ -2,7 +2,7 @@
 // is refused.
 #include <cstdint>
 
-#include "platform/music.h"
+#include "platform/midi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   uint32_t ms = 0;

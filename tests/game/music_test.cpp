@@ -5,6 +5,7 @@
 #include "engine/velSound.h"
 #include "game/stage.h"
 #include "platform/display.h"
+#include "platform/midi.h"
 #include "platform/music.h"
 #include "platform/paths.h"
 #include "platform/resources.h"

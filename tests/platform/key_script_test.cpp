@@ -37,6 +37,33 @@ TEST(KeyScript, AnEntryThatIsNotTwoNumbersInRangeIsRefusedAndTheRestPlay) {
                                                ":13", "100:", "1e3:13", "100:13x", "10:+13"}));
 }
 
+// Whatever bytes an entry holds, standard error gets short lines of printable
+// ASCII: at most eight entries named, the rest counted.
+TEST(KeyScript, RefusedEntriesAreNamedSafelyAndBriefly) {
+  const std::string rule = " refused: not ms:key (ms 0 to 4294967295, key 1 to 255)\n";
+  const std::string line = "VELKOR: VELKOR_KEYS entry ";
+  const auto xs = [&](int n) {
+    std::string m;
+    for (int i = 0; i < n; ++i) m += line + "\"x\"" + rule;
+    return m;
+  };
+  struct Case {
+    std::vector<std::string> refused;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{}, ""},
+      {{"1e3:13"}, line + "\"1e3:13\"" + rule},
+      {{std::string("1\0:\x1b[2J\n\xff\xc3\xa9\x7f", 12)}, line + "\"1\\x00:\\x1B[2J\\x0A\\xFF\\xC3\\xA9\\x7F\"" + rule},
+      {{"say \"\\\""}, line + "\"say \\\"\\\\\\\"\"" + rule},
+      {{std::string(40, '7')}, line + "\"" + std::string(40, '7') + "\"" + rule},
+      {{std::string(41, '7')}, line + "\"" + std::string(40, '7') + "\"... (41 bytes)" + rule},
+      {std::vector<std::string>(8, "x"), xs(8)},
+      {std::vector<std::string>(1000, "x"), xs(8) + "VELKOR: 992 more VELKOR_KEYS entries refused\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(plat::RefusedKeysMessage(c.refused), c.message);
+}
+
 // With the window made, the script plays as the queue is pumped.
 class KeyScriptRun : public ::testing::Test {
  protected:
@@ -72,6 +99,18 @@ TEST_F(KeyScriptRun, KeysCountFromTheFirstPumpHoweverLongTheLoadTook) {
   ASSERT_TRUE(plat::CreateGameWindow(desc));
   plat::AdvanceVirtualClock(3'000'000);  // the pictures take three seconds
   EXPECT_EQ(Pump(30), (std::vector<std::string>{"50:down:90", "150:up:90"}));
+}
+
+// The clock wraps at 2^32 ms while the key is held: it is still let go.
+TEST_F(KeyScriptRun, AKeyPressedAtTheLatestTimeIsReleased) {
+  setenv("VELKOR_KEYS", "4294967295:13", 1);
+  plat::WindowDesc desc;
+  desc.proc = [](uint32_t, uintptr_t, intptr_t) -> intptr_t { return 0; };
+  ASSERT_TRUE(plat::CreateGameWindow(desc));
+  EXPECT_TRUE(Pump(1).empty());  // the count starts
+  plat::AdvanceVirtualClock(uint64_t{4'294'967'275} * 1000);
+  // 4294967285 ms in: pressed at the second pump, let go at the twelfth.
+  EXPECT_EQ(Pump(13), (std::vector<std::string>{"10:down:13", "110:up:13"}));
 }
 
 TEST_F(KeyScriptRun, ARefusedEntryIsNamedOnOneLine) {

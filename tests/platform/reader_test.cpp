@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "platform/music.h"
+#include "platform/midi.h"
 #include "platform/surface.h"
 #include "platform/wave.h"
 
@@ -148,12 +148,23 @@ TEST(BmpDecoder, RefusesTruncatedLyingAndHostileFiles) {
   EXPECT_EQ(plat::LiveSurfaceCount(), 0);
 }
 
+// A song of `tracks` copies of one track: a note that lasts 480 ticks, then `events`.
+std::vector<uint8_t> Smf(std::vector<uint8_t> events, uint16_t format = 1, uint16_t tracks = 1) {
+  std::vector<uint8_t> track = {0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0};
+  track.insert(track.end(), events.begin(), events.end());
+  std::vector<uint8_t> v = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<uint8_t>(format),
+                            static_cast<uint8_t>(tracks >> 8), static_cast<uint8_t>(tracks), 0x01, 0xE0};
+  for (int t = 0; t < tracks; ++t) {
+    v.insert(v.end(), {'M', 'T', 'r', 'k', 0, 0, 0, static_cast<uint8_t>(track.size())});
+    v.insert(v.end(), track.begin(), track.end());
+  }
+  return v;
+}
+
 TEST(MidiLength, RefusesMalformedSongs) {
   uint32_t ms = 0;
-  const uint8_t header[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0x01, 0xE0,
-                            'M', 'T', 'r', 'k', 0, 0, 0, 9, 0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0};
   // No end-of-track event: the notes still give the length.
-  std::vector<uint8_t> v(std::begin(header), std::end(header));
+  const std::vector<uint8_t> v = Smf({});
   ASSERT_TRUE(plat::MidiLengthMs(v.data(), v.size(), ms));
   EXPECT_EQ(ms, 500u);  // 480 ticks at the default 120 beats a minute
   for (size_t n = 0; n < 22; ++n) EXPECT_FALSE(plat::MidiLengthMs(v.data(), n, ms)) << n;
@@ -163,6 +174,63 @@ TEST(MidiLength, RefusesMalformedSongs) {
   auto cut = v;
   cut[21] = 8;  // the last event runs past its track
   EXPECT_FALSE(plat::MidiLengthMs(cut.data(), cut.size(), ms));
+}
+
+// The synthesiser reads a song only once it plays it, and plays nothing of
+// one it refuses: such a song is refused here, and one just inside plays.
+TEST(MidiLength, RefusesWhatTheSynthesiserRefusesAndNoMore) {
+  const std::vector<uint8_t> header7 = [] {
+    auto v = Smf({});
+    v[7] = 7;
+    v.insert(v.begin() + 14, 0);
+    return v;
+  }();
+  auto chunkAt = [](size_t at) {
+    auto v = Smf({}, 1, 2);
+    v.insert(v.begin() + static_cast<std::ptrdiff_t>(at), {'X', 'F', 'I', 'H', 0, 0, 0, 1, 'a'});
+    return v;
+  };
+  const size_t oneTrack = Smf({}).size();
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> song;
+    bool plays;
+  };
+  const Case cases[] = {
+      {"format 2", Smf({}, 2), true},
+      {"format 3", Smf({}, 3), false},
+      {"a header of 7 bytes", header7, false},
+      {"no tracks", Smf({}, 1, 0), false},
+      {"127 tracks", Smf({}, 1, 127), true},
+      {"128 tracks", Smf({}, 1, 128), false},
+      {"256 tracks", Smf({}, 1, 256), false},
+      {"another chunk before the first track", chunkAt(14), false},
+      {"another chunk between the tracks", chunkAt(oneTrack), false},
+      {"another chunk after the last track", chunkAt(2 * oneTrack - 14), true},
+      {"an end of track of no bytes", Smf({0, 0xFF, 0x2F, 0}), true},
+      {"an end of track of 1 byte", Smf({0, 0xFF, 0x2F, 1, 0}), false},
+      {"a tempo of 3 bytes", Smf({0, 0xFF, 0x51, 3, 7, 0xA1, 0x20}), true},
+      {"a tempo of 2 bytes", Smf({0, 0xFF, 0x51, 2, 7, 0xA1}), false},
+      {"a tempo of 4 bytes", Smf({0, 0xFF, 0x51, 4, 0, 7, 0xA1, 0x20}), false},
+      {"an SMPTE offset of 5 bytes", Smf({0, 0xFF, 0x54, 5, 1, 2, 3, 4, 5}), true},
+      {"an SMPTE offset of 4 bytes", Smf({0, 0xFF, 0x54, 4, 1, 2, 3, 4}), false},
+      {"a time signature of 4 bytes", Smf({0, 0xFF, 0x58, 4, 4, 2, 24, 8}), true},
+      {"a time signature of 3 bytes", Smf({0, 0xFF, 0x58, 3, 4, 2, 24}), false},
+      {"a key signature of 2 bytes", Smf({0, 0xFF, 0x59, 2, 0, 0}), true},
+      {"a key signature of 3 bytes", Smf({0, 0xFF, 0x59, 3, 0, 0, 0}), false},
+      {"a text of any length", Smf({0, 0xFF, 0x01, 3, 'a', 'b', 'c'}), true},
+      {"a system exclusive message", Smf({0, 0xF0, 2, 0x7E, 0xF7}), true},
+      {"an escaped message (F7)", Smf({0, 0xF7, 1, 0x7E}), false},
+      {"a system common status (F1)", Smf({0, 0xF1, 5}), false},
+      {"a real-time status (FE)", Smf({0, 0xFE}), false},
+      {"a new status after a system exclusive message", Smf({0, 0xF0, 1, 0xF7, 0, 0x90, 62, 0}), true},
+      {"running status after a system exclusive message", Smf({0, 0xF0, 1, 0xF7, 0, 62, 0}), false},
+  };
+  for (const Case& c : cases) {
+    uint32_t ms = 0;
+    EXPECT_EQ(plat::MidiLengthMs(c.song.data(), c.song.size(), ms), c.plays) << c.what;
+    EXPECT_EQ(plat::MidiPlayable(c.song.data(), c.song.size(), ms), c.plays) << c.what;
+  }
 }
 
 TEST(MidiLength, ASongLongerThanTheClockCountsLastsAsLongAsItCan) {
