@@ -129,7 +129,7 @@ for exe in "$@"; do
     done
   done
   cases+=("$exe|long_sound|SOUND/SHOT.WAV" "$exe|plain|-" "$exe|every_picture|IMAGE")
-  for kind in at_once at_once_large tick_apart tick_apart_large; do cases+=("$exe|$kind|MIDI/VKS1.MID"); done
+  for kind in at_once at_once_large tick_apart tick_apart_large refused; do cases+=("$exe|$kind|MIDI/VKS1.MID"); done
   for kind in large huge; do cases+=("$exe|$kind|IMAGE/TITLEC.BMP"); done
 done
 
