@@ -5,6 +5,8 @@
 # while it loads a pack whose every picture is of the largest size, which it
 # leaves within a second. The signal comes once the game has opened the last
 # picture it loads (the first, while loading), which also shows that it ran.
+# Each copy of the game runs beside a pack of its own, which no other test
+# opens.
 # Usage: signal_ends.sh RUNNER EXECUTABLE...
 set -u
 runner=$1
@@ -17,21 +19,23 @@ picture 4096 24 "$work/largest.bmp"
 status=0
 
 for exe in "$@"; do
-  # A copy of the game beside a pack whose every picture is the largest one.
-  heavy="$work/heavy-$(basename "$exe")"
-  mkdir "$heavy"
-  cp "$exe" "$heavy/"
-  cp -r "$(dirname "$exe")"/{IMAGE,SOUND,MIDI} "$heavy/"
-  for f in "$heavy"/IMAGE/*.BMP; do ln -f "$work/largest.bmp" "$f"; done
+  # A copy of the game beside its pack, and one beside a pack whose every
+  # picture is the largest one.
+  for copy in plain heavy; do
+    mkdir "$work/$copy"
+    cp "$exe" "$work/$copy/"
+    cp -r "$(dirname "$exe")"/{IMAGE,SOUND,MIDI} "$work/$copy/"
+  done
+  for f in "$work"/heavy/IMAGE/*.BMP; do ln -f "$work/largest.bmp" "$f"; done
   for mode in headless sound window loading; do
     for sig in INT TERM; do
       settings=(SDL_AUDIODRIVER=dummy VELKOR_KEYS=60000:27)
-      game=$exe watched=IMAGE/CONTINU1.BMP bound=2
+      game=$work/plain/$(basename "$exe") watched=IMAGE/CONTINU1.BMP bound=2
       case $mode in
         headless) settings+=(VELKOR_HEADLESS=1) ;;
         sound) settings+=(VELKOR_HEADLESS=1 VELKOR_HEADLESS_SOUND=1) ;;
         window) settings+=(SDL_VIDEODRIVER=dummy) ;;
-        loading) settings+=(SDL_VIDEODRIVER=dummy) game="$heavy/$(basename "$exe")" watched=IMAGE/COIN1.BMP bound=1 ;;
+        loading) settings+=(SDL_VIDEODRIVER=dummy) game=$work/heavy/$(basename "$exe") watched=IMAGE/COIN1.BMP bound=1 ;;
       esac
       number=$(kill -l "$sig")
       read -r code seconds peak opened since < <(env "${settings[@]}" "$runner" --signal "$number" 30 2048 \
@@ -45,5 +49,6 @@ for exe in "$@"; do
       [ "$verdict" = ok ] || status=1
     done
   done
+  rm -rf "$work/plain" "$work/heavy"
 done
 exit $status
