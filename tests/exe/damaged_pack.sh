@@ -91,7 +91,7 @@ done
 
 damage() {  # kind, file
   if [ "$1" = every_picture ]; then
-    for f in "$2"/*.BMP; do ln -f "$work/largest.bmp" "$f"; done
+    every_picture_as "$work/largest.bmp" "$2"
     return
   fi
   rm -rf "$2"
@@ -109,9 +109,7 @@ damage() {  # kind, file
 
 run_case() {  # number, executable, kind, file
   local dir="$work/$1"
-  mkdir "$dir"
-  cp "$2" "$dir/"
-  cp -r "$(dirname "$2")"/{IMAGE,SOUND,MIDI} "$dir/"
+  copy_game "$2" "$dir"
   damage "$3" "$dir/$4"
   local line
   line=$(VELKOR_HEADLESS=1 VELKOR_HEADLESS_SOUND=1 SDL_AUDIODRIVER=dummy VELKOR_KEYS=$keys \

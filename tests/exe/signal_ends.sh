@@ -21,12 +21,8 @@ status=0
 for exe in "$@"; do
   # A copy of the game beside its pack, and one beside a pack whose every
   # picture is the largest one.
-  for copy in plain heavy; do
-    mkdir "$work/$copy"
-    cp "$exe" "$work/$copy/"
-    cp -r "$(dirname "$exe")"/{IMAGE,SOUND,MIDI} "$work/$copy/"
-  done
-  for f in "$work"/heavy/IMAGE/*.BMP; do ln -f "$work/largest.bmp" "$f"; done
+  for copy in plain heavy; do copy_game "$exe" "$work/$copy"; done
+  every_picture_as "$work/largest.bmp" "$work/heavy/IMAGE"
   for mode in headless sound window loading; do
     for sig in INT TERM; do
       settings=(SDL_AUDIODRIVER=dummy VELKOR_KEYS=60000:27)
