@@ -164,7 +164,6 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.screen = CreateSurface(desc.clientWidth, desc.clientHeight);
   w.exists = true;
   LoadKeyScript();
-  w.cursorShown = true;
   w.mouseHeld[0] = w.mouseHeld[1] = false;
   PostMessage(MsgActivateApp, 1);
   PostMessage(MsgSetCursor);
@@ -240,10 +239,6 @@ intptr_t DispatchMessage(const Message& m) {
   return W().desc.proc(m.msg, m.wparam, m.lparam);
 }
 
-intptr_t SendMessage(uint32_t msg, uintptr_t wparam, intptr_t lparam) {
-  return DispatchMessage({msg, wparam, lparam});
-}
-
 intptr_t DefaultWindowProc(uint32_t msg, uintptr_t, intptr_t) {
   if (msg == MsgClose) DestroyGameWindow();
   return 0;
@@ -261,10 +256,8 @@ void GetCursorPos(int& x, int& y) {
 }
 
 void ShowCursor(bool show) {
-  W().cursorShown = show;
   if (W().sdlVideo) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
-bool IsCursorShown() { return W().cursorShown; }
 
 void ConfineCursor(bool on) {
   if (W().window) SDL_SetWindowGrab(W().window, on ? SDL_TRUE : SDL_FALSE);

@@ -91,8 +91,6 @@ void WaitMessage();
 bool CloseRequested();
 // Calls the window procedure for the message (or returns 0 without a window).
 intptr_t DispatchMessage(const Message& m);
-// Sends a message to the procedure at once, bypassing the queue.
-intptr_t SendMessage(uint32_t msg, uintptr_t wparam = 0, intptr_t lparam = 0);
 // What a procedure returns for messages it does not handle itself.
 intptr_t DefaultWindowProc(uint32_t msg, uintptr_t wparam, intptr_t lparam);
 
@@ -102,7 +100,6 @@ bool IsKeyDown(int key);
 // Cursor: position in screen pixels, visibility and confinement.
 void GetCursorPos(int& x, int& y);
 void ShowCursor(bool show);
-bool IsCursorShown();
 void ConfineCursor(bool on);
 // Desktop size in pixels.
 void GetDesktopSize(int& w, int& h);

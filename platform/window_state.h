@@ -30,7 +30,6 @@ struct WindowState {
   int vblankWaits = 0;
   std::deque<Message> queue;
   std::array<bool, KeyCount> keys{};
-  bool cursorShown = true;
   int headlessCursorX = 0, headlessCursorY = 0;
   bool mouseHeld[2] = {false, false};
   // The scripted keys still to come (key_script.h), in time order.
