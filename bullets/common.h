@@ -2,16 +2,8 @@
 // the hit test against the ship, retirement, the group timer and the blits.
 #pragma once
 #include "bullets/bullets.h"
+#include "world/angles.h"
 #include "world/hit_box.h"
-
-constexpr double PiDouble = 3.14159265358979323846;
-constexpr float PiSingle = 3.14159274f;      // the float nearest to pi
-constexpr float HalfPiSingle = 1.57079637f;  // the float nearest to pi / 2
-
-// Degrees to the float of the exact radian value.
-constexpr float Radians(double degrees) {
-  return static_cast<float>(degrees * PiDouble / 180.0);
-}
 
 // The hit test of one mover call: the ship's state is read once, and once a
 // bullet has hit, the rest of the call tests nothing. A hit never retires the

@@ -2,12 +2,12 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/enemy_parts.h"
+#include "world/angles.h"
 #include "world/pictures.h"
 
 namespace {
 
 constexpr int DebrisSize = 40, DebrisFrames = 7;
-constexpr float Upward = 1.5707964f;
 
 }  // namespace
 
@@ -24,7 +24,7 @@ void ThrowDebris(DebrisRecord* set, float x, float y, int w, int h) {
     d.x = x + (spread != 0 ? r % spread : 0);
     d.y = y + (h - DebrisSize) / 2;
     d.spareRandom = Random() % 4;
-    d.spareAngle = Upward;
+    d.spareAngle = HalfPiSingle;
     d.vy = static_cast<float>(-(Random() % 100 + 100));
     d.vx = static_cast<float>(Random() % 100 - 50);
     d.active = 1;

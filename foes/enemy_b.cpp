@@ -4,14 +4,14 @@
 #include "engine/layout.h"
 #include "engine/random.h"
 #include "foes/enemy_parts.h"
+#include "world/angles.h"
 #include "world/pictures.h"
 
 namespace {
 
 constexpr float Degree = 0.017453292f;
-constexpr float Down = 1.5707964f;
+constexpr float Down = HalfPiSingle;  // the heading straight down the screen
 constexpr float EntrySpeed = 120;
-constexpr float FullHitPoints = 2000;
 constexpr float DebrisBelowHitPoints = 1200;
 
 // Turn per frame of programs 1 to 4.
@@ -56,7 +56,7 @@ void SpawnEnemyB(int slot, int w, int h, int type) {
   e.vy = EntrySpeed;
   // A gunship spawned again in the same stage is a new one: without this it
   // would come back already worn out, shedding debris and dying at one touch.
-  e.hitPoints = FullHitPoints;
+  e.hitPoints = GunshipHitPoints;
 }
 
 void MoveEnemyB(int slot, int program, int w, int h) {

@@ -32,12 +32,13 @@ using EnemyCRecord = EnemyARecord;
 
 // The gunship keeps its speeds along the heading's x and y components in vx
 // and vy, so the explosion shared with EnemyA can stop it the same way.
+constexpr float GunshipHitPoints = 2000;
 struct EnemyBRecord : EnemyBase {
   float vx = 0;
   float vy = 0;
   float heading = 0;
   float phaseTimer = 0;
-  float hitPoints = 2000;
+  float hitPoints = GunshipHitPoints;
   int hitGuard = 0;
   int active = 0;
   int destroyed = 0;
