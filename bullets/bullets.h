@@ -4,9 +4,6 @@
 
 #include "world/parking.h"
 
-// Three degrees below the +x axis: the heading an idle record waits with.
-constexpr float IdleAngle = -0.05235988f;
-
 struct StepBulletRecord24 {
   int x = PixelParkedX;
   int y = PixelParkedY;

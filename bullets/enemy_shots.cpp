@@ -17,7 +17,7 @@ constexpr double TwelveDegrees = 0.20943951023931953;
 constexpr float AimedCentring = 0.20943952f;
 constexpr Sprite SmallStrip{&PicVAL16241, 16, 16, 24};
 constexpr Sprite LargeStill{&PicVAL40L2, 39, 39, 0};
-constexpr HitBox MissileBox{10, 30, 20, 30};
+constexpr HitBox MissileBox = SmallBox;
 constexpr HitBox MissileLineBox{10, 30, 10, 30};
 constexpr float MissileMargin = 30;
 

@@ -36,7 +36,7 @@ struct PlayerExplosionRecord {
   float dy = 0;
   float startX = 0;
   float startY = 0;
-  float angle = -0.05235988f;
+  float angle = IdleAngle;
   float speed = 0;
   int armed = 0;
   int column = 0;

@@ -24,6 +24,10 @@ constexpr float OverlayParkedX = -100;
 constexpr int PixelParkedX = -500;
 constexpr int PixelParkedY = 500;
 
+// Three degrees below the +x axis: the heading an idle bullet or fragment of
+// the ship's explosion waits with.
+constexpr float IdleAngle = -0.05235988f;
+
 // A shot that has struck a target or left the screen waits here, below and
 // right of everything, until it is fired again (an option shot that leaves
 // the top is left where it is).
