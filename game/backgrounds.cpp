@@ -82,7 +82,7 @@ const LayerRule Layers[LayerCount] = {
 // same in both layouts.
 constexpr float WrapX = 140;
 
-constexpr int TileWidth = 360, TileHeight = 480;
+constexpr int TileWidth = PlayfieldWidth, TileHeight = PlayfieldPictureHeight;
 
 // The overlay moves down only while the clock lies in this window; once
 // below the playfield it parks at OverlayParkedX, ParkedY.
@@ -109,7 +109,7 @@ void Scroll(int layer) {
     tile.y += step;
     const float lastY = tiles[TilesPerLayer - 1].y;
     if (rule.wrapAboveZero ? lastY > 0 : lastY >= 0) {
-      tile.y = -480.0f * i;
+      tile.y = static_cast<float>(-TileHeight * i);
       if (rule.wrapAboveZero) tile.x = WrapX;
     }
   }
@@ -156,6 +156,7 @@ void UpdateScrollingOverlay() {
 
 void ResetBackgrounds() {
   for (auto& layer : BackgroundTiles)
-    for (int i = 0; i < TilesPerLayer; ++i) layer[i] = {PlayfieldLeft + 0.0f, 120.0f - 480.0f * i};
+    for (int i = 0; i < TilesPerLayer; ++i)
+      layer[i] = {PlayfieldLeft + 0.0f, 120.0f - static_cast<float>(TileHeight * i)};
   ScrollingOverlay = {PlayfieldLeft + 0.0f, 240.0f};
 }

@@ -52,7 +52,7 @@ void VictoryPhase() {
 }
 
 void StaffPhase() {
-  DrawPicture(PlayfieldLeft + 0, 60, PicLEVEL0, 0, 0, 360, 480);
+  DrawPicture(PlayfieldLeft + 0, 60, PicLEVEL0, 0, 0, PlayfieldWidth, PlayfieldPictureHeight);
   int y = 140;
   for (const char* line : StaffList) {
     velDraw::PutTextLine(PlayfieldLeft + 60, y, line);
@@ -102,9 +102,10 @@ void RunEnding() {
     ScrollBack5();
     ScrollBack3();
     ScrollBack2();
-    DrawPicture(PlayfieldLeft + 0, 120, PicVKCG1, 0, 0, 360, 480);
+    DrawPicture(PlayfieldLeft + 0, 120, PicVKCG1, 0, 0, PlayfieldWidth, PlayfieldPictureHeight);
   }
-  if (Within(901, 1100).Holds(clock)) DrawPicture(PlayfieldLeft + 0, 120, PicVKCG2, 0, 0, 360, 480);
+  if (Within(901, 1100).Holds(clock))
+    DrawPicture(PlayfieldLeft + 0, 120, PicVKCG2, 0, 0, PlayfieldWidth, PlayfieldPictureHeight);
   velDraw::SetVSync(1);
   velDraw::Present();
 

@@ -31,6 +31,8 @@ constexpr float Pi = 3.14159265f;
 constexpr float PodTurn = 0.034906585f;  // two degrees per frame
 constexpr float PodRadius = 60;
 constexpr int PlayMinY = 220, PlayMaxY = 540;
+constexpr int PlayMaxX = PlayfieldLeft + PlayfieldWidth - ShipWidth;  // the ship flush with the right edge
+constexpr int ShipCellLeft = 3 * ShipWidth;  // the ship is the last cell of its strip
 
 bool Held(int vk) {
   return KeyStates[vk] == KeyHeld;
@@ -72,12 +74,16 @@ void PollKeyboard() {
   if (Held('M')) FireBombFan();
 }
 
+void DrawShip(int x, int y) {
+  DrawPicture(x, y, PicMYME1, ShipCellLeft, 0, ShipCellLeft + ShipWidth, ShipHeight);
+}
+
 void MovePlayer() {
   PlayerVelocity = {};
   PollKeyboard();
   PlayerX += PlayerVelocity.vx * FrameSeconds;
   if (PlayerX < PlayfieldLeft + 0) PlayerX = PlayfieldLeft + 0;
-  if (PlayerX > PlayfieldLeft + 300) PlayerX = PlayfieldLeft + 300;
+  if (PlayerX > PlayMaxX) PlayerX = PlayMaxX;
   PlayerY += PlayerVelocity.vy * FrameSeconds;
   if (PlayerY < PlayMinY) PlayerY = PlayMinY;
   if (PlayerY > PlayMaxY) PlayerY = PlayMaxY;
@@ -89,7 +95,7 @@ void UpdatePlayer() {
     DrawPicture(x, y, PicMYME1F1, ShipFlameFrame * 60, 0, ShipFlameFrame * 60 + 60, 80);
     ShipFlameFrame = (ShipFlameFrame + 1) % 3;
   }
-  DrawPicture(x, y, PicMYME1, 180, 0, 240, 70);
+  DrawShip(x, y);
   if (ControlMode.mouse) {
     PlayerX = static_cast<float>(ClientCoordinate(MouseX) - 30);
     PlayerY = static_cast<float>(ClientCoordinate(MouseY) - 30);

@@ -48,6 +48,8 @@ struct PlayerExplosionRecord {
 
 constexpr int ShipWidth = 60;
 constexpr int ShipHeight = 70;
+// The ship's picture with its top-left at (x, y).
+void DrawShip(int x, int y);
 constexpr int PlayerExplosionCount = 80;  // five rings of sixteen
 constexpr int GraceFrames = 249;
 constexpr int LossSteps = 50;

@@ -122,7 +122,7 @@ void RunTitle() {
     ShipType = 0;
   }
   velDraw::ClearScreen();
-  DrawPicture(PlayfieldLeft + 0, 60, PicTITLEC, 0, 0, 360, 480);
+  DrawPicture(PlayfieldLeft + 0, 60, PicTITLEC, 0, 0, PlayfieldWidth, PlayfieldPictureHeight);
   velDraw::SetVSync(1);
   velDraw::Present();
   plat::SleepMs(5);
@@ -140,11 +140,11 @@ void RunShipSelect() {
   PlayerY = 190;
   DrawPlayerShots();
   RunDemo();
-  DrawPicture(PlayfieldLeft + 60, 410, PicMYME1, 180, 0, 240, 70);
+  DrawShip(PlayfieldLeft + 60, 410);
   DrawPicture(PlayfieldLeft + 195, 410, PicMYME1OP1, 0, 0, 60, 60);
-  DrawPicture(PlayfieldLeft + 245, 410, PicMYME1, 180, 0, 240, 70);
+  DrawShip(PlayfieldLeft + 245, 410);
   DrawPicture(PlayfieldLeft + 295, 410, PicMYME1OP1, 0, 0, 60, 60);
-  DrawPicture(PlayfieldLeft + 0, 60, PicLEVEL0, 0, 0, 360, 480);
+  DrawPicture(PlayfieldLeft + 0, 60, PicLEVEL0, 0, 0, PlayfieldWidth, PlayfieldPictureHeight);
   velDraw::SetVSync(1);
   velDraw::Present();
 
