@@ -10,8 +10,12 @@ extern ClipRectangle ClipRect;
 extern ClipRectangle PresentSrcRect;
 extern ClipRectangle PresentDestRect;
 
-// The wipe kinds: a grid of tiles that covers the screen, and blinds that
-// open on the screen captured in slot 1.
+// The wipe kinds. The covering wipe lasts ten presents, each blitting a grid
+// of 64 x 48 tiles of slot 0 over the top-left 640 x 480 pixels, cut to the
+// clip rectangle (in the game the playfield's top 480 rows); slot 0 is blank
+// and keyed black, so it covers nothing and the last frame stays as it was
+// (no scene runs while it plays). The revealing wipe opens blinds on the
+// screen captured in slot 1.
 constexpr int CoverWipe = 0;
 constexpr int RevealWipe = 3;
 

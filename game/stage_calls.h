@@ -129,8 +129,8 @@ template <int G>
 void ThrowDebris() {
   SpawnEnemyBDebris(G, 80, 80);
 }
-// Gunships throw debris only when worn down to this; the mid-bosses' gunships
-// are worn down by hand so that they break up on time.
+// A gunship throws debris once worn down to 1200 hit points; the mid-bosses'
+// gunships are worn down by hand to this so that they break up on time.
 constexpr float GunshipWornDown = 50.0f;
 template <int G>
 void WearDown() {
