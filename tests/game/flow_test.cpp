@@ -1,6 +1,9 @@
 // The scene machine driven headless: title, ship select, stages, ending,
 // pause, continue, T and Esc.
 #include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "bullets/bullets.h"
 #include "foes/foes.h"
@@ -242,10 +245,94 @@ TEST_F(GameRun, EndingPhasesAndSpace) {
   EXPECT_EQ(Score, 0);
 }
 
+// Where a frame, run by `frame`, puts the top-left corner of the ship-select
+// picture: for that frame the picture is filled with a colour of its own, and
+// then given back as it was.
+std::pair<int, int> ShipSelectPictureOrigin(const std::function<void()>& frame) {
+  const plat::Surface picture = *velDraw::Objects[PicLEVEL0].surface;
+  constexpr uint32_t Filled = 0x00FE01FD;
+  plat::Surface* planted = gametest::PlantPicture(PicLEVEL0, 0, picture.width, picture.height);
+  plat::Fill(planted, 0, 0, picture.width, picture.height, Filled);
+  frame();
+  *planted = picture;
+  const plat::Surface& back = *velDraw::BackBuffer();
+  int ox = back.width, oy = back.height;
+  for (int y = 0; y < back.height; ++y)
+    for (int x = 0; x < back.width; ++x)
+      if (back.At(x, y) == Filled) ox = std::min(ox, x), oy = std::min(oy, y);
+  return {ox, oy};
+}
+
+// The demonstration flies under the ship-select picture: its shots leave the
+// preview box upwards and pass under the frame and the heading, and may show
+// through no see-through pixel of the picture but the box's. With the
+// scrolling layers made empty, whatever changes from one frame to the next is
+// the demonstration (the ship icons stand still); over a whole cycle of it,
+// all of that within the picture lies in the clear box round the ship.
+TEST_F(GameRun, ShipSelectDemonstrationShowsOnlyThroughThePreviewBox) {
+  ASSERT_TRUE(WaitForScene(SceneTitle, 5));
+  Press(plat::KeyReturn);
+  ASSERT_TRUE(WaitForScene(SceneShipSelect));
+  ASSERT_TRUE(WaitForWipeEnd());
+  for (int* layer : {&PicBBACK8S, &PicBBACK3S, &PicBBACK1S}) {
+    ASSERT_NE(velDraw::Objects[*layer].surface, nullptr);
+    const int w = velDraw::Objects[*layer].width, h = velDraw::Objects[*layer].height;
+    gametest::PlantPicture(*layer, 0, w, h);
+  }
+  ASSERT_NE(velDraw::Objects[PicLEVEL0].surface, nullptr);
+  const auto [ox, oy] = ShipSelectPictureOrigin([&] { run->Frame(); });
+  const plat::Surface& picture = *velDraw::Objects[PicLEVEL0].surface;
+  const int w = picture.width, h = picture.height;
+
+  // The preview box: the see-through pixels joined to the ship's place.
+  std::vector<bool> inBox(static_cast<size_t>(w) * h);
+  std::vector<std::pair<int, int>> todo{{static_cast<int>(PlayerX) - ox, static_cast<int>(PlayerY) - oy}};
+  int left = w, top = h, right = -1, bottom = -1, count = 0;
+  while (!todo.empty()) {
+    const auto [x, y] = todo.back();
+    todo.pop_back();
+    if (x < 0 || y < 0 || x >= w || y >= h || inBox[y * w + x] || picture.At(x, y) != picture.colorKey)
+      continue;
+    inBox[y * w + x] = true;
+    ++count;
+    left = std::min(left, x), right = std::max(right, x);
+    top = std::min(top, y), bottom = std::max(bottom, y);
+    todo.insert(todo.end(), {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}});
+  }
+  ASSERT_GT(count, 0) << "the ship flies where the picture is see-through";
+  EXPECT_EQ(count, (right - left + 1) * (bottom - top + 1))
+      << "the preview box (" << left << "," << top << ")-(" << right << "," << bottom
+      << ") is not wholly clear";
+
+  DemoCounter = 0;
+  run->Frame();
+  std::vector<uint32_t> last = velDraw::BackBuffer()->pixels;
+  int above = 0, through = 0, firstX = 0, firstY = 0, firstFrame = 0;
+  for (int frame = 1; frame <= 600; ++frame) {
+    run->Frame();
+    const plat::Surface& back = *velDraw::BackBuffer();
+    for (int y = 0; y < std::min(back.height, oy + h); ++y)
+      for (int x = 0; x < back.width; ++x) {
+        const size_t i = static_cast<size_t>(y) * back.width + x;
+        if (back.pixels[i] == last[i]) continue;
+        const int px = x - ox, py = y - oy;
+        if (py < 0) {
+          ++above;
+        } else if (px >= 0 && px < w && (px < left || px > right || py < top || py > bottom) && !through++) {
+          firstX = px, firstY = py, firstFrame = frame;
+        }
+      }
+    last = back.pixels;
+  }
+  EXPECT_GT(above, 0) << "the shots fly on past the picture's top edge";
+  EXPECT_EQ(through, 0) << "changing pixels of the picture outside its preview box, the first at (" << firstX
+                        << "," << firstY << ") in frame " << firstFrame;
+}
+
 // The staff list is drawn over the ship-select picture: nothing of that
 // picture may lie under the list's lines or within a margin of them. Found
 // from the game's own drawing: the lines alone over an empty picture, then
-// where a filled picture lands, then the real picture's opaque pixels.
+// where the picture lands, then the real picture's opaque pixels.
 TEST_F(GameRun, StaffListLinesLieClearOfTheShipSelectPicture) {
   velDrawObject& level = velDraw::Objects[PicLEVEL0];
   ASSERT_NE(level.surface, nullptr);
@@ -253,14 +340,13 @@ TEST_F(GameRun, StaffListLinesLieClearOfTheShipSelectPicture) {
   ChangeScene(SceneEnding, 60);
   run->Frame();
   ASSERT_TRUE(WaitForWipeEnd());
-  auto staffFrame = [&](uint32_t fill) {
-    plat::Surface* s = gametest::PlantPicture(PicLEVEL0, 0, real.width, real.height);
-    if (fill) plat::Fill(s, 0, 0, real.width, real.height, fill);
+  auto staffFrame = [&] {
     StageClock = 600;
     run->Frame();
   };
   // Bounds of the lines (anything drawn over an empty picture), then margin.
-  staffFrame(0);
+  gametest::PlantPicture(PicLEVEL0, 0, real.width, real.height);
+  staffFrame();
   int left = ScreenWidth, top = ScreenHeight, right = -1, bottom = -1;
   for (int y = 0; y < ScreenHeight; ++y)
     for (int x = 0; x < ScreenWidth; ++x)
@@ -271,13 +357,7 @@ TEST_F(GameRun, StaffListLinesLieClearOfTheShipSelectPicture) {
   ASSERT_GE(right, left) << "the staff list shows";
   constexpr int Margin = 8;
   left -= Margin, top -= Margin, right += Margin, bottom += Margin;
-  // The picture's top-left corner on the screen.
-  constexpr uint32_t Filled = 0x00FE01FD;
-  staffFrame(Filled);
-  int ox = ScreenWidth, oy = ScreenHeight;
-  for (int y = 0; y < ScreenHeight; ++y)
-    for (int x = 0; x < ScreenWidth; ++x)
-      if (run->BackPixel(x, y) == Filled) ox = std::min(ox, x), oy = std::min(oy, y);
+  const auto [ox, oy] = ShipSelectPictureOrigin(staffFrame);
   int under = 0;
   for (int y = 0; y < real.height; ++y)
     for (int x = 0; x < real.width; ++x) {
