@@ -324,6 +324,7 @@ struct BmpHeader {
   bool bottomUp = true;
   uint32_t paletteCount = 0, paletteEntryBytes = 4;
   uint64_t paletteStart = 0, pixelOffset = 0, pixelBytes = 0, stride = 0;
+  bool Rle() const { return compression == BiRle8 || compression == BiRle4; }
 };
 
 bool ReadBmpHeader(const uint8_t* data, size_t size, BmpHeader& h) {
@@ -351,8 +352,7 @@ bool ReadBmpHeader(const uint8_t* data, size_t size, BmpHeader& h) {
   }
   if (h.compression > BiBitFields || h.bpp > 32 || !(Depths[h.compression] >> h.bpp & 1)) return false;
   // A compressed picture is bottom-up and tells how many bytes its codes take.
-  const bool rle = h.compression == BiRle8 || h.compression == BiRle4;
-  if (rle && (!h.bottomUp || codeBytes == 0)) return false;
+  if (h.Rle() && (!h.bottomUp || codeBytes == 0)) return false;
   if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide) return false;
   h.shape.width = static_cast<int>(width);
   h.shape.height = static_cast<int>(height);
@@ -364,7 +364,7 @@ bool ReadBmpHeader(const uint8_t* data, size_t size, BmpHeader& h) {
     end += uint64_t{h.paletteCount} * h.paletteEntryBytes;
   }
   h.stride = ((uint64_t{static_cast<uint32_t>(width)} * h.bpp + 31) / 32) * 4;
-  h.pixelBytes = rle ? codeBytes : h.stride * static_cast<uint64_t>(height);
+  h.pixelBytes = h.Rle() ? codeBytes : h.stride * static_cast<uint64_t>(height);
   h.shape.fileBytes = std::max(end, h.pixelOffset + h.pixelBytes);
   return true;
 }
@@ -485,7 +485,7 @@ Surface* DecodeBmp(const uint8_t* data, size_t size) {
   if (!s) return nullptr;
   const uint8_t* pixels = data + h.pixelOffset;
   bool ok = true;
-  if (h.compression == BiRle8 || h.compression == BiRle4)
+  if (h.Rle())
     ok = DecodeRle(pixels, pixels + h.pixelBytes, h.bpp, palette, s);
   else
     DecodeRows(data, h, palette, rgb, s);
