@@ -2,13 +2,10 @@
 
 #include <cstring>
 
+#include "platform/bytes.h"
+
 namespace plat {
 namespace {
-uint32_t Le32(const uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-
 // Reads the 16-byte format record from [p, p + size), where a format other
 // than PCM must also hold the extra bytes it claims.
 bool ReadFormat(const uint8_t* p, size_t size, WaveFormat& f) {
@@ -46,7 +43,8 @@ bool FindChunk(const uint8_t* begin, const uint8_t* end, const char* id, const u
 bool ReadWaveFile(const uint8_t* data, size_t size, WaveData& out) {
   if (!data || size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
     return false;
-  // The RIFF chunk may claim less than the file holds, never more.
+  // The RIFF chunk may claim less than the file holds (what follows it is not
+  // read) or more (it ends with the file).
   const uint64_t riffEnd = 8 + uint64_t{Le32(data + 4)};
   if (riffEnd < 12) return false;
   const uint8_t* end = data + std::min<uint64_t>(riffEnd, size);

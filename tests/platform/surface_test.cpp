@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <utility>
@@ -291,6 +292,125 @@ TEST_P(Surface, RandomBlitsAndFillsMatchThePlainLoop) {
     plat::DestroySurface(dst);
   }
   EXPECT_GT(runByRun, 20) << "too few pictures were copied run by run";
+}
+
+}  // namespace
+
+namespace {
+
+// A BMP file of any form: a header of `header` bytes (12 is the core header,
+// whose sizes are 16 bits and whose palette entries are three bytes, always
+// as many as a depth of up to 8 bits allows), the masks from byte 54, the palette, then the
+// pixel bytes or codes as given.
+struct BmpForm {
+  uint32_t header;
+  int width, height;  // a height below 0 is top-down
+  uint32_t bpp, compression;
+  std::vector<uint32_t> masks, palette;
+  std::vector<uint8_t> pixels;
+};
+
+std::vector<uint8_t> WriteBmp(const BmpForm& f) {
+  std::vector<uint8_t> v(14 + f.header);
+  const auto put = [&](size_t at, uint32_t x, int bytes) {
+    if (v.size() < at + bytes) v.resize(at + bytes);
+    for (int i = 0; i < bytes; ++i) v[at + i] = static_cast<uint8_t>(x >> (8 * i));
+  };
+  v[0] = 'B', v[1] = 'M';
+  put(14, f.header, 4);
+  const bool core = f.header == 12;
+  if (core) {
+    put(18, f.width, 2), put(20, f.height, 2), put(22, 1, 2), put(24, f.bpp, 2);
+  } else {
+    put(18, f.width, 4), put(22, static_cast<uint32_t>(f.height), 4), put(26, 1, 2), put(28, f.bpp, 2);
+    put(30, f.compression, 4), put(34, static_cast<uint32_t>(f.pixels.size()), 4);
+    put(46, static_cast<uint32_t>(f.palette.size()), 4);
+  }
+  for (size_t i = 0; i < f.masks.size(); ++i) put(54 + 4 * i, f.masks[i], 4);
+  const size_t entries = core && f.bpp <= 8 ? size_t{1} << f.bpp : f.palette.size(), entryBytes = core ? 3 : 4;
+  for (size_t i = 0, at = v.size(); i < entries; ++i)
+    put(at + i * entryBytes, i < f.palette.size() ? f.palette[i] : 0, static_cast<int>(entryBytes));
+  put(10, static_cast<uint32_t>(v.size()), 4);
+  v.insert(v.end(), f.pixels.begin(), f.pixels.end());
+  put(2, static_cast<uint32_t>(v.size()), 4);
+  return v;
+}
+
+// Each form Windows' loader reads, against the pixels it shows (top row
+// first), and forms it refuses (no pixels). Palette entry 0 is not black, so
+// that pixels RLE codes never reach show apart from it.
+TEST(BmpDecoder, ReadsEveryFormWindowsReadsAndRefusesTheRest) {
+  constexpr uint32_t A = 0x102030, B = 0xFFEEDD, G = 0x00FF00, U = 0x0000FF;
+  const std::vector<uint32_t> pal = {A, B, G, U};
+  const uint32_t Rle8 = 1, Rle4 = 2, Fields = 3;
+  const struct {
+    const char* name;
+    BmpForm form;
+    std::vector<uint32_t> shows;
+  } cases[] = {
+      {"core header, 4 bits", {12, 3, 2, 4, 0, {}, pal, {0x30, 0x10, 0, 0, 0x12, 0x30, 0, 0}}, {B, G, U, U, A, B}},
+      {"core header, 24 bits", {12, 2, 1, 24, 0, {}, {}, {1, 2, 3, 4, 5, 6, 0, 0}}, {0x030201, 0x060504}},
+      {"1 bit, top-down", {40, 3, -2, 1, 0, {}, {A, B}, {0xA0, 0, 0, 0, 0x40, 0, 0, 0}}, {B, A, B, A, B, A}},
+      {"8 bits, a palette shorter than the depth allows", {40, 3, 1, 8, 0, {}, pal, {3, 4, 255, 0}}, {U, 0, 0}},
+      {"24 bits, 124-byte header", {124, 1, 2, 24, 0, {}, {}, {1, 2, 3, 0, 4, 5, 6, 0}}, {0x060504, 0x030201}},
+      {"32 bits, the fourth byte ignored", {108, 2, 1, 32, 0, {}, {}, {1, 2, 3, 0x80, 4, 5, 6, 0xFF}},
+       {0x030201, 0x060504}},
+      // 16 widens to 132 and 4 to 33; the top bit is not read.
+      {"16 bits, 5-5-5", {40, 2, 1, 16, 0, {}, {}, {0x3F, 0x40, 0xC0, 0x93}}, {0x8408FF, 0x21F700}},
+      {"16 bits, 5-6-5 fields and a palette", {40, 1, 1, 16, Fields, {0xF800, 0x07E0, 0x001F}, {A, B}, {0x01, 0x84, 0, 0}},
+       {0x848208}},
+      {"16 bits, 4-4-4 fields, 52-byte header", {52, 1, 1, 16, Fields, {0x0F00, 0x00F0, 0x000F}, {}, {0x51, 0xFA, 0, 0}},
+       {0xAA5511}},
+      {"32 bits, fields in the usual order", {40, 1, 1, 32, Fields, {0xFF0000, 0xFF00, 0xFF}, {}, {1, 2, 3, 0x80}},
+       {0x030201}},
+      {"32 bits, fields in another order, 56-byte header",
+       {56, 1, 1, 32, Fields, {0xFF000000, 0xFF, 0xFF00, 0xFF0000}, {}, {1, 2, 3, 4}}, {0x040102}},
+      {"32 bits, 10-bit fields", {124, 1, 1, 32, Fields, {0x3FF00000, 0xFFC00, 0x3FF}, {}, {0xFF, 0x00, 0xF8, 0x3F}},
+       {0xFF803F}},
+      // A run, a move right and up, a run, the row's end, three indices as
+      // they are (padded), the picture's end.
+      {"RLE8, 64-byte header",
+       {64, 4, 3, 8, Rle8, {}, pal, {2, 1, 0, 2, 0, 1, 1, 3, 0, 0, 0, 3, 2, 0, 1, 0, 0, 1}},
+       {G, A, B, 0, 0, 0, U, 0, B, B, 0, 0}},
+      // A run of nibbles by turns, the row's end, three nibbles as they are;
+      // then the codes stop.
+      {"RLE4, codes that stop early", {40, 5, 2, 4, Rle4, {}, pal, {5, 0x12, 0, 0, 0, 3, 0x31, 0x20}},
+       {U, B, G, 0, 0, B, G, B, G, B}},
+      {"JPEG inside", {40, 1, 1, 0, 4, {}, {}, {0xFF, 0xD8, 0xFF, 0xD9}}, {}},
+      {"PNG inside", {40, 1, 1, 0, 5, {}, {}, {0x89, 'P', 'N', 'G'}}, {}},
+      {"2 bits", {40, 1, 1, 2, 0, {}, pal, {0, 0, 0, 0}}, {}},
+      {"16 bits in a core header", {12, 1, 1, 16, 0, {}, {}, {0, 0, 0, 0}}, {}},
+      {"bit fields at 24 bits", {40, 1, 1, 24, Fields, {0xFF0000, 0xFF00, 0xFF}, {}, {1, 2, 3, 0}}, {}},
+      {"a mask of two runs", {40, 1, 1, 16, Fields, {0xF801, 0x07E0, 0x001E}, {}, {0, 0, 0, 0}}, {}},
+      {"a mask wider than the pixel", {40, 1, 1, 16, Fields, {0x1F800, 0x07E0, 0x001F}, {}, {0, 0, 0, 0}}, {}},
+      {"RLE8, top-down", {40, 2, -1, 8, Rle8, {}, pal, {2, 1, 0, 1}}, {}},
+      {"RLE8, a run past its row", {40, 2, 1, 8, Rle8, {}, pal, {3, 1, 0, 1}}, {}},
+      {"RLE8, a move past the top, then a run", {40, 2, 1, 8, Rle8, {}, pal, {0, 2, 0, 1, 1, 1, 0, 1}}, {}},
+      {"RLE8, indices cut off by the codes' end", {40, 4, 1, 8, Rle8, {}, pal, {0, 4, 1, 2}}, {}},
+      {"RLE4, a move cut off by the codes' end", {40, 4, 1, 4, Rle4, {}, pal, {0, 2, 1}}, {}},
+  };
+  for (const auto& c : cases) {
+    const std::vector<uint8_t> file = WriteBmp(c.form);
+    plat::Surface* s = plat::DecodeBmp(file.data(), file.size());
+    if (c.shows.empty()) {
+      EXPECT_EQ(s, nullptr) << c.name;
+      plat::DestroySurface(s);
+      continue;
+    }
+    ASSERT_NE(s, nullptr) << c.name;
+    EXPECT_EQ(s->width, c.form.width) << c.name;
+    EXPECT_EQ(s->height, std::abs(c.form.height)) << c.name;
+    EXPECT_EQ(s->pixels, c.shows) << c.name;
+    plat::DestroySurface(s);
+    // The size and the bytes to read, from the file's start alone; and not
+    // one byte less.
+    plat::BmpShape shape;
+    ASSERT_TRUE(plat::ReadBmpShape(file.data(), std::min(file.size(), plat::BmpHeaderBytes), shape)) << c.name;
+    EXPECT_EQ(shape.width, c.form.width) << c.name;
+    EXPECT_EQ(shape.fileBytes, file.size()) << c.name;
+    EXPECT_EQ(plat::DecodeBmp(file.data(), file.size() - 1), nullptr) << c.name;
+  }
+  EXPECT_EQ(plat::LiveSurfaceCount(), 0);
 }
 
 }  // namespace
