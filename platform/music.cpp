@@ -84,6 +84,8 @@ void StopPlaying() {
   deviceFinished.store(0);
 }
 
+void LoadOnDevice();
+
 void CloseSong() {
   StopPlaying();
   if (song.music) Mix_FreeMusic(song.music);
@@ -134,6 +136,12 @@ uint32_t Open(const std::vector<std::string>& w) {
   next.alias = alias;
   next.path = w[1];
   song = std::move(next);  // the bytes move with their buffer, which `data` still points into
+  LoadOnDevice();
+  return Ok;
+}
+
+// The open song made for the device, when one is open.
+void LoadOnDevice() {
   if (AudioDeviceOpen()) {
     if (!soundfontSet) {
       if (!std::getenv("SDL_SOUNDFONTS")) Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
@@ -143,7 +151,6 @@ uint32_t Open(const std::vector<std::string>& w) {
     }
     song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.data.data(), static_cast<int>(song.data.size())), 1);
   }
-  return Ok;
 }
 
 uint32_t Command(const std::string& command, std::string* reply) {
@@ -191,6 +198,7 @@ uint32_t SendMusicCommand(const std::string& command, std::string* reply) {
 }
 
 void PollMusic() {
+  KeepAudioDevice();
   if (!song.open || !song.playing) return;
   // A play lasts at least a second, whatever the song or the synthesiser says:
   // a song that ends at once is then started again no more than once a
@@ -208,6 +216,23 @@ void PollMusic() {
 }
 
 void ShutdownMusic() { CloseSong(); }
+
+void ReleaseMusicDevice() {
+  if (!song.music) return;
+  Mix_FreeMusic(song.music);  // which halts it, and so reports an end that is not the song's
+  song.music = nullptr;
+  deviceFinished.store(0);
+}
+
+// SDL_mixer cannot seek in a song the synthesiser plays, so it starts over.
+void RestoreMusicDevice() {
+  if (!song.open || song.music) return;
+  LoadOnDevice();
+  if (!song.music || !song.playing) return;
+  song.startMs = Milliseconds();
+  Mix_PlayMusic(song.music, 0);
+  deviceFinished.store(0);
+}
 
 bool MusicIsOpen() { return song.open; }
 bool MusicIsPlaying() { return song.playing; }

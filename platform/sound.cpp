@@ -1,24 +1,30 @@
 // Sound buffers on SDL_mixer channels, one channel per buffer so that a
 // restart cuts the buffer's previous play. Without a device the buffers keep
-// their state on the clock.
+// their state on the clock. A device that is lost (unplugged, or its sound
+// server gone) is closed, and opened again once it is back, in the format it
+// had, so that the buffers' converted samples and channels stay valid.
 #include "platform/sound.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <new>
 #include <vector>
 
 #include "platform/clock.h"
 #include "platform/headless.h"
+#include "platform/music.h"
 
 namespace plat {
 
 struct SoundBuffer {
   WaveFormat format;
   std::vector<uint8_t> converted;  // device format, for the mixer
-  Mix_Chunk* chunk = nullptr;
+  Mix_Chunk chunk{};               // points into `converted` when `mixed`
+  bool mixed = false;
   int channel = -1;
   uint32_t lengthMs = 0;
   uint32_t startMs = 0;
@@ -31,10 +37,43 @@ namespace {
 bool open = false;
 bool device = false;  // a real mixer behind the buffers
 bool deviceMissing = false;
+bool lost = false;  // the device was lost: it is looked for again
+uint32_t lastTryMs = 0;
+std::atomic<bool> removed{false};  // set on the audio thread when the device goes
 int liveBuffers = 0;
 int nextChannel = 0;
+int channelCount = 0;
 int deviceFreq = 0, deviceChannels = 0;
 Uint16 deviceFormat = 0;
+char driver[32] = "";  // the audio driver the device was opened on
+
+// Sees every event as it is sent, from whichever thread, and leaves the
+// queue as it is: a headless run never reads it, and a window's pump might
+// take the event first.
+int WatchRemoval(void*, SDL_Event* e) {
+  if (e->type == SDL_AUDIODEVICEREMOVED && !e->adevice.iscapture) removed.store(true);
+  return 0;
+}
+
+// The audio subsystem and the mixer on its device; false, with both closed,
+// when either fails. `allowedChanges` as SDL_OpenAudioDevice takes them.
+bool OpenMixer(int freq, Uint16 format, int channels, int allowedChanges) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (Mix_OpenAudioDevice(freq, format, channels, 1024, nullptr, allowedChanges) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  removed.store(false);
+  SDL_AddEventWatch(WatchRemoval, nullptr);
+  return true;
+}
+
+void CloseMixer() {
+  Mix_HaltChannel(-1);
+  Mix_CloseAudio();
+  SDL_DelEventWatch(WatchRemoval, nullptr);
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
 
 SDL_AudioFormat SdlFormat(const WaveFormat& f) {
   if (f.bitsPerSample == 8) return AUDIO_U8;
@@ -113,13 +152,11 @@ bool OpenAudio() {
   // quit events, which a headless run never reads: there the signals keep
   // their usual effect and end the run at once.
   if (Headless()) SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return true;
-  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (!OpenMixer(44100, AUDIO_S16SYS, 2, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE))
     return true;
-  }
   Mix_QuerySpec(&deviceFreq, &deviceFormat, &deviceChannels);
-  Mix_AllocateChannels(16);
+  if (const char* d = SDL_GetCurrentAudioDriver()) SDL_strlcpy(driver, d, sizeof driver);
+  channelCount = Mix_AllocateChannels(16);
   nextChannel = 1;  // channel 0 is the warning beep's
   device = true;
   return true;
@@ -127,12 +164,35 @@ bool OpenAudio() {
 
 void CloseAudio() {
   if (!open) return;
-  if (device) {
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (device) CloseMixer();
+  if (lost) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  open = device = lost = false;
+}
+
+void KeepAudioDevice() {
+  if (device && removed.load()) {
+    std::fputs("VELKOR: the sound device was lost; the game plays on silently until it is back\n", stderr);
+    ReleaseMusicDevice();
+    CloseMixer();
+    device = false;
+    lost = true;
+    lastTryMs = Milliseconds();
+    // Looked for again on the same driver only: the sound server's own fails
+    // in well under a millisecond while its server is away, where the next
+    // drivers in SDL's list may take a hundred and write to standard error.
+    if (driver[0]) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    return;
   }
-  open = device = false;
+  if (!lost || Milliseconds() - lastTryMs < 1000) return;
+  lastTryMs = Milliseconds();
+  // SDL converts to the device's own format if it has changed meanwhile.
+  if (!OpenMixer(deviceFreq, deviceFormat, deviceChannels, 0)) return;
+  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  Mix_AllocateChannels(channelCount);
+  device = true;
+  lost = false;
+  std::fputs("VELKOR: the sound device is back\n", stderr);
+  RestoreMusicDevice();
 }
 
 bool AudioOpen() { return open; }
@@ -147,18 +207,20 @@ SoundBuffer* CreateSoundBuffer(const WaveFormat& fmt, const uint8_t* samples, si
   if (!b) return nullptr;
   b->format = fmt;
   b->lengthMs = static_cast<uint32_t>(uint64_t{bytes} * 1000 / (uint64_t{fmt.samplesPerSec} * fmt.blockAlign));
-  if (device) {
+  // While the device is lost its format is still known, and the buffer is
+  // made ready for its return.
+  if (device || lost) {
     if (!Convert(fmt, samples, bytes, b->converted)) {
       delete b;
       return nullptr;
     }
-    b->chunk = Mix_QuickLoad_RAW(b->converted.data(), static_cast<Uint32>(b->converted.size()));
-    if (!b->chunk) {
-      delete b;
-      return nullptr;
-    }
+    b->chunk = {0, b->converted.data(), static_cast<Uint32>(b->converted.size()), MIX_MAX_VOLUME};
+    b->mixed = true;
     b->channel = nextChannel++;
-    if (Mix_AllocateChannels(-1) <= b->channel) Mix_AllocateChannels(b->channel + 16);
+    if (channelCount <= b->channel) {
+      channelCount = b->channel + 16;
+      if (device) Mix_AllocateChannels(channelCount);
+    }
   }
   ++liveBuffers;
   return b;
@@ -166,17 +228,14 @@ SoundBuffer* CreateSoundBuffer(const WaveFormat& fmt, const uint8_t* samples, si
 
 void DestroySoundBuffer(SoundBuffer* b) {
   if (!b) return;
-  if (b->chunk) {
-    Mix_HaltChannel(b->channel);
-    Mix_FreeChunk(b->chunk);
-  }
+  if (device && b->mixed) Mix_HaltChannel(b->channel);
   --liveBuffers;
   delete b;
 }
 
 void StopSound(SoundBuffer* b) {
   if (!b) return;
-  if (b->chunk) Mix_HaltChannel(b->channel);
+  if (device && b->mixed) Mix_HaltChannel(b->channel);
   b->playing = false;
 }
 
@@ -190,12 +249,12 @@ void PlaySound(SoundBuffer* b, bool loop) {
   b->looping = loop;
   b->startMs = Milliseconds();
   ++b->playCount;
-  if (b->chunk) Mix_PlayChannel(b->channel, b->chunk, loop ? -1 : 0);
+  if (device && b->mixed) Mix_PlayChannel(b->channel, &b->chunk, loop ? -1 : 0);
 }
 
 bool SoundPlaying(const SoundBuffer* b) {
   if (!b || !b->playing) return false;
-  if (b->chunk) return Mix_Playing(b->channel) != 0;
+  if (device && b->mixed) return Mix_Playing(b->channel) != 0;
   return b->looping || Milliseconds() - b->startMs < b->lengthMs;
 }
 

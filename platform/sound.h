@@ -23,6 +23,11 @@ void CloseAudio();
 bool AudioOpen();
 // True when a real device plays the sound (false headless or without one).
 bool AudioDeviceOpen();
+// Called by the message pump (through PollMusic). A device lost while open is said once on
+// standard error and closed; it is tried again at most once a second, in the
+// format it had, and its return is said once too. The song is freed and made
+// again through ReleaseMusicDevice and RestoreMusicDevice.
+void KeepAudioDevice();
 // Tests: make OpenAudio fail as if the machine had no sound device.
 void SetAudioDeviceMissing(bool missing);
 

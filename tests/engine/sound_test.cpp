@@ -1,4 +1,5 @@
 // Sound slots and copies, and the looping music.
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -224,6 +225,42 @@ TEST_F(SoundDeviceTest, ASoundTooLongOnceConvertedIsRefused) {
   ASSERT_EQ(slot, 0);
   velSound::Play(slot, -1);
   EXPECT_TRUE(plat::SoundPlaying(velSound::Objects[slot].buffers[0]));
+}
+
+// A device that goes (as when its sound server stops) is said once on
+// standard error and closed; it is opened again a second later, said once
+// too, and every buffer plays on it: those made before, on channels past the
+// mixer's first eight, and one made while it was away. A buffer plays on the
+// device when it still plays after the game's clock has passed its length.
+TEST_F(SoundDeviceTest, ALostDeviceIsOpenedAgainAndEveryBufferPlaysOnIt) {
+  ASSERT_TRUE(plat::AudioDeviceOpen());
+  dir.Write("SOUND/LONG.WAV", fixtures::Wav(10 * 22050));
+  const int ten = velSound::LoadObject("SOUND/LONG.WAV", 10);
+  ASSERT_EQ(ten, 0);
+  testing::internal::CaptureStderr();
+  SDL_Event removed{};
+  removed.type = SDL_AUDIODEVICEREMOVED;
+  SDL_PushEvent(&removed);
+  run.Frame();
+  const bool closed = !plat::AudioDeviceOpen();
+  const int late = velSound::LoadObject("SOUND/LONG.WAV", 1);
+  run.AdvanceMs(500);
+  run.Frame();
+  const bool waited = !plat::AudioDeviceOpen();
+  run.AdvanceMs(600);
+  for (int i = 0; i < 5; ++i) run.Frame();
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(waited);
+  ASSERT_TRUE(plat::AudioDeviceOpen());
+  EXPECT_EQ(said,
+            "VELKOR: the sound device was lost; the game plays on silently until it is back\n"
+            "VELKOR: the sound device is back\n");
+  ASSERT_EQ(late, 1);
+  plat::SoundBuffer* const played[] = {velSound::Objects[ten].buffers[9], velSound::Objects[late].buffers[0]};
+  for (plat::SoundBuffer* b : played) plat::PlaySound(b, false);
+  run.AdvanceMs(11000);
+  for (plat::SoundBuffer* b : played) EXPECT_TRUE(plat::SoundPlaying(b));
 }
 
 // A song of two thousand notes on its first tick, that ends at once and so
