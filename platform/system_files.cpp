@@ -30,6 +30,7 @@ const FaceWanted Wanted[] = {
     {"IPAMincho", "serif", "fonts-ipafont-mincho", "Mincho"},
     {"IPAGothic", "sans-serif", "fonts-ipafont-gothic", "Gothic"},
 };
+int Place(Face face) { return face == Face::Mincho ? 0 : 1; }
 
 bool HasFamily(FcPattern* font, const char* family) {
   FcChar8* name;
@@ -148,9 +149,9 @@ const SoundFontSearch& SoundFonts() {
 
 const FaceFile& FindFace(Face face) {
   static std::optional<FaceFile> found[std::size(Wanted)];
-  const int i = face == Face::Mincho ? 0 : 1;
-  if (!found[i]) found[i] = LookUp(Wanted[i]);
-  return *found[i];
+  std::optional<FaceFile>& f = found[Place(face)];
+  if (!f) f = LookUp(Wanted[Place(face)]);
+  return *f;
 }
 
 const std::string& SoundFontPath() { return SoundFonts().path; }
@@ -159,9 +160,9 @@ void ReportSystemFiles() {
   static bool reported = false;
   if (reported) return;
   reported = true;
-  // With every file the game may open open (the sound server's client and
-  // the display's take a dozen), no font or soundfont can be read, and what
-  // is missing is not a package.
+  // When the game already holds as many files as it may (the clients of the
+  // display and of the sound server hold a dozen), no font or soundfont can
+  // be read, and no package is missing.
   const int probe = open("/dev/null", O_RDONLY | O_CLOEXEC);
   if (probe >= 0) {
     close(probe);
@@ -175,7 +176,7 @@ void ReportSystemFiles() {
     return;
   }
   for (Face face : {Face::Mincho, Face::Gothic}) {
-    const FaceWanted& wanted = Wanted[face == Face::Mincho ? 0 : 1];
+    const FaceWanted& wanted = Wanted[Place(face)];
     const FaceFile& found = FindFace(face);
     if (found.path.empty())
       std::fprintf(stderr, "VELKOR: no font for the %s face, so its text is left out: install %s\n", wanted.name,
