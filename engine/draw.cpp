@@ -11,6 +11,7 @@
 #include "platform/display.h"
 #include "platform/paths.h"
 #include "platform/resources.h"
+#include "platform/system_files.h"
 #include "platform/text.h"
 #include "platform/window.h"
 
@@ -211,6 +212,7 @@ int Screen(int width, int height, int) {
   velSound::InitMidi();
   velSystem::InitWaits();
   InitFonts();
+  plat::ReportSystemFiles();  // what is missing of the system's faces and soundfont, said at start
   return 1;
 }
 

@@ -20,6 +20,7 @@
 #include "platform/paths.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
+#include "platform/system_files.h"
 #include "platform/window.h"
 
 namespace plat {
@@ -144,7 +145,7 @@ uint32_t Open(const std::vector<std::string>& w) {
 void LoadOnDevice() {
   if (AudioDeviceOpen()) {
     if (!soundfontSet) {
-      if (!std::getenv("SDL_SOUNDFONTS")) Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
+      if (!SoundFontPath().empty()) Mix_SetSoundFonts(SoundFontPath().c_str());
       QuietSynthesiser();
       Mix_HookMusicFinished(OnDeviceFinished);
       soundfontSet = true;

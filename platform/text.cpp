@@ -6,15 +6,12 @@
 #include <map>
 #include <utility>
 
+#include "platform/system_files.h"
+
 namespace plat {
 namespace {
 bool ttfReady = false;
 std::map<std::pair<int, int>, TTF_Font*> fonts;  // (face, height) -> font
-
-const char* FacePath(Face f) {
-  return f == Face::Mincho ? "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"
-                           : "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf";
-}
 
 TTF_Font* OpenFont(Face face, int height) {
   if (!ttfReady) {
@@ -25,7 +22,9 @@ TTF_Font* OpenFont(Face face, int height) {
   const auto key = std::make_pair(static_cast<int>(face), height);
   auto it = fonts.find(key);
   if (it != fonts.end()) return it->second;
-  TTF_Font* f = TTF_OpenFont(FacePath(face), height);
+  const FaceFile& file = FindFace(face);
+  if (file.path.empty()) return nullptr;
+  TTF_Font* f = TTF_OpenFontIndex(file.path.c_str(), height, file.index);
   if (f) fonts[key] = f;
   return f;
 }

@@ -11,9 +11,9 @@
 //
 // With --render it makes such a capture of one song: it plays SONG once
 // through SDL_mixer as the game does (44100 Hz, 16-bit stereo, FluidSynth with
-// the game's soundfont unless SDL_SOUNDFONTS names another) on SDL's disk audio
-// driver into CAPTURE, as fast as the synthesiser renders it, and keeps the
-// stretch from its first sound to its last.
+// the soundfont the game would choose) on SDL's disk audio driver into
+// CAPTURE, as fast as the synthesiser renders it, and keeps the stretch from
+// its first sound to its last.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -24,6 +24,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "platform/system_files.h"
 
 namespace {
 
@@ -59,8 +61,8 @@ int Render(const char* song, const char* capture) {
     std::fprintf(stderr, "no disk audio device: %s\n", SDL_GetError());
     return 2;
   }
-  // The game's soundfont, as platform/music.cpp sets it.
-  if (!SDL_getenv("SDL_SOUNDFONTS")) Mix_SetSoundFonts("/usr/share/sounds/sf2/TimGM6mb.sf2");
+  // The game's soundfont, as the game chooses it.
+  if (!plat::SoundFontPath().empty()) Mix_SetSoundFonts(plat::SoundFontPath().c_str());
   Mix_Music* music = Mix_LoadMUS(song);
   int code = 2;
   if (!music) {
