@@ -21,7 +21,7 @@ dir=$(mktemp -d)
 mkdir "$dir/run"  # a runtime folder with no Wayland display in it
 xpid= wmpid= gpid=
 trap '[ -n "$gpid" ] && kill -9 $gpid 2>/dev/null; [ -n "$wmpid" ] && kill $wmpid 2>/dev/null;
-      [ -n "$xpid" ] && kill -9 $xpid 2>/dev/null; wait; rm -rf "$dir"' EXIT
+      [ -n "$xpid" ] && kill $xpid 2>/dev/null; wait; rm -rf "$dir"' EXIT
 export XDG_RUNTIME_DIR=$dir/run SDL_AUDIODRIVER=dummy
 unset WAYLAND_DISPLAY VELKOR_HEADLESS SDL_VIDEODRIVER VELKOR_KEYS
 status=0
@@ -43,10 +43,12 @@ start_game() {  # EXE: in the background, its standard error in $dir/err
   gpid=$!
 }
 
-# Kills the display under the game and waits for it: exit 1, one line on
-# standard error, a line that is WORDS (a pattern). Prints what happened.
+# Kills the display under the game (it leaves no files behind when asked to
+# end rather than killed outright, and its clients see the same) and waits for
+# the game: exit 1, one line on standard error, a line that is WORDS (a
+# pattern). Prints what happened.
 display_lost() {  # WHAT WORDS
-  kill -9 $xpid
+  kill $xpid
   wait $xpid 2>/dev/null
   xpid=
   [ -n "$wmpid" ] && wait $wmpid 2>/dev/null
