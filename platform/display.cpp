@@ -1,12 +1,29 @@
 // The screen: the window's picture, shown through SDL's renderer when there
-// is a real window, kept as a surface in memory either way.
+// is a real window, kept as a surface in memory either way. And the X display
+// behind the window: its loss ends the game, and a window manager's full
+// screen is followed.
 #include "platform/display.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <dlfcn.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 #include "platform/window_state.h"
 
 namespace plat {
+
+void ShowScreen() {
+  WindowState& w = W();
+  if (!w.renderer || !w.screen) return;
+  SDL_UpdateTexture(w.texture, nullptr, w.screen->pixels.data(), w.screen->width * 4);
+  SDL_RenderClear(w.renderer);
+  SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+  SDL_RenderPresent(w.renderer);
+}
 
 BlitResult PresentToWindow(const Surface* src, int sx1, int sy1, int sx2, int sy2, bool waitVBlank) {
   WindowState& w = W();
@@ -15,16 +32,11 @@ BlitResult PresentToWindow(const Surface* src, int sx1, int sy1, int sx2, int sy
   const BlitResult r = Blit(w.screen, 0, 0, src, sx1, sy1, sx2, sy2, false);
   if (r != BlitResult::Ok) return r;
   if (waitVBlank) ++w.vblankWaits;
-  if (w.renderer) {
-    if (waitVBlank != w.vsync) {
-      SDL_RenderSetVSync(w.renderer, waitVBlank ? 1 : 0);
-      w.vsync = waitVBlank;
-    }
-    SDL_UpdateTexture(w.texture, nullptr, w.screen->pixels.data(), w.screen->width * 4);
-    SDL_RenderClear(w.renderer);
-    SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
-    SDL_RenderPresent(w.renderer);
+  if (w.renderer && waitVBlank != w.vsync) {
+    SDL_RenderSetVSync(w.renderer, waitVBlank ? 1 : 0);
+    w.vsync = waitVBlank;
   }
+  ShowScreen();
   return BlitResult::Ok;
 }
 
@@ -41,4 +53,72 @@ int DesktopDepth() {
 
 int VBlankWaits() { return W().vblankWaits; }
 
+namespace {
+
+[[noreturn]] void DisplayLost() {
+  static const char line[] = "VELKOR: the connection to the display was lost\n";
+  [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, line, sizeof line - 1);
+  _exit(1);
+}
+
+int OnDisplayLost(Display*) { DisplayLost(); }
+
+}  // namespace
+
+void EndGameWhenDisplayIsLost() { XSetIOErrorHandler(OnDisplayLost); }
+
+// A window of fixed size made full screen by the window manager lets its size
+// go while that lasts (the manager would keep it at its fixed size in a corner
+// of the screen) and takes it back after.
+void FollowWindowManager(const SDL_SysWMmsg& msg) {
+  if (msg.subsystem != SDL_SYSWM_X11 || msg.msg.x11.event.type != PropertyNotify || !W().window) return;
+  const XPropertyEvent& e = msg.msg.x11.event.xproperty;
+  Display* d = e.display;
+  SDL_SysWMinfo ours;
+  SDL_VERSION(&ours.version);
+  if (!SDL_GetWindowWMInfo(W().window, &ours) || ours.subsystem != SDL_SYSWM_X11 || e.window != ours.info.x11.window ||
+      e.atom != XInternAtom(d, "_NET_WM_STATE", False))
+    return;
+  const Atom fullScreen = XInternAtom(d, "_NET_WM_STATE_FULLSCREEN", False);
+  Atom type;
+  int format;
+  unsigned long count = 0, after;
+  unsigned char* data = nullptr;
+  bool full = false;
+  if (XGetWindowProperty(d, e.window, e.atom, 0, 64, False, XA_ATOM, &type, &format, &count, &after, &data) ==
+          Success && data) {
+    if (type == XA_ATOM && format == 32)
+      for (unsigned long i = 0; i < count; ++i) full = full || reinterpret_cast<Atom*>(data)[i] == fullScreen;
+    XFree(data);
+  }
+  if (full == W().wmFullScreen) return;
+  XSizeHints* hints = XAllocSizeHints();
+  if (!hints) return;
+  long supplied;
+  XGetWMNormalHints(d, e.window, hints, &supplied);
+  if (full) {
+    hints->flags &= ~(PMinSize | PMaxSize);
+  } else {
+    hints->flags |= PMinSize | PMaxSize;
+    hints->min_width = hints->max_width = W().desc.clientWidth;
+    hints->min_height = hints->max_height = W().desc.clientHeight;
+  }
+  XSetWMNormalHints(d, e.window, hints);
+  XFree(hints);
+  W().wmFullScreen = full;
+}
+
 }  // namespace plat
+
+// Xlib tells of a lost display through its I/O error handler, but the GL
+// driver also talks to the server through the connection's XCB side, which
+// Xlib does not watch, and reads some replies without checking that they
+// came. Every wait for a reply there goes through here: one that fails on a
+// broken connection ends the game as Xlib's handler does.
+extern "C" void* xcb_wait_for_reply(xcb_connection_t* c, unsigned int request, xcb_generic_error_t** e) {
+  using Wait = void* (*)(xcb_connection_t*, unsigned int, xcb_generic_error_t**);
+  static const Wait wait = reinterpret_cast<Wait>(dlsym(RTLD_NEXT, "xcb_wait_for_reply"));
+  void* reply = wait(c, request, e);
+  if (!reply && xcb_connection_has_error(c)) plat::DisplayLost();
+  return reply;
+}

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <deque>
 #include <new>
@@ -120,6 +121,7 @@ bool CreateGameWindow(const WindowDesc& desc) {
   w.icon = desc.icon ? IconOfSaneSize(*desc.icon) : Surface{};
   if (!Headless()) {
     if (!w.sdlVideo) {
+      EndGameWhenDisplayIsLost();
       const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
       if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return named && *named ? FailSdl(std::string("the video driver named in SDL_VIDEODRIVER cannot start"))
@@ -154,6 +156,8 @@ bool CreateGameWindow(const WindowDesc& desc) {
     }
     if (!w.texture) return FailSdl("the game window cannot be drawn in");
     if (!w.icon.pixels.empty()) SetSdlIcon(w.window, w.icon);
+    w.wmFullScreen = false;
+    if (!desc.fullScreen) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
     SDL_RenderClear(w.renderer);
     SDL_RenderPresent(w.renderer);
@@ -249,6 +253,15 @@ bool IsKeyDown(int key) { return key > 0 && key < KeyCount && W().keys[key]; }
 void GetCursorPos(int& x, int& y) {
   if (W().sdlVideo) {
     SDL_GetGlobalMouseState(&x, &y);
+    // Over a scaled picture: the window's origin plus the picture's pixel.
+    if (W().renderer) {
+      int left = 0, top = 0;
+      float px = 0, py = 0;
+      SDL_GetWindowPosition(W().window, &left, &top);
+      SDL_RenderWindowToLogical(W().renderer, x - left, y - top, &px, &py);
+      x = left + static_cast<int>(std::floor(px));
+      y = top + static_cast<int>(std::floor(py));
+    }
     return;
   }
   x = W().headlessCursorX;

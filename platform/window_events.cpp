@@ -104,11 +104,16 @@ void TranslateSdlEvent(const SDL_Event& e) {
           break;
         case SDL_WINDOWEVENT_MOVED: PostMessage(MsgMove, 0, PackPoint(e.window.data1, e.window.data2)); break;
         case SDL_WINDOWEVENT_CLOSE: PostMessage(MsgClose); break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: ShowScreen(); break;
         case SDL_WINDOWEVENT_EXPOSED:
+          ShowScreen();
+          PostMessage(MsgSetCursor);
+          break;
         case SDL_WINDOWEVENT_ENTER: PostMessage(MsgSetCursor); break;
         default: break;
       }
       break;
+    case SDL_SYSWMEVENT: FollowWindowManager(*e.syswm.msg); break;
     default: break;
   }
 }

@@ -39,6 +39,7 @@ struct WindowState {
   uint64_t scriptElapsedMs = 0;  // since the first pump
   std::string failure;  // why the window could not be made
   Surface icon;
+  bool wmFullScreen = false;  // the window manager made the fixed-size window full screen
 };
 
 WindowState& W();
@@ -51,5 +52,12 @@ void QueueMouseButton(int button, bool down, bool doubleClick);
 void ReleaseHeldButtons();
 void ClampToClient(int& x, int& y);
 void TranslateSdlEvent(const SDL_Event& e);
+
+// Shows the screen surface in the window again, scaled to the window's size.
+void ShowScreen();
+// From now on a lost X display ends the game with one line on standard error.
+void EndGameWhenDisplayIsLost();
+// Follows the window manager's full screen of a window of fixed size.
+void FollowWindowManager(const SDL_SysWMmsg& msg);
 
 }  // namespace plat
