@@ -13,9 +13,9 @@ struct Surface {
   std::vector<uint32_t> pixels;  // width * height
   uint32_t colorKey = 0;         // pixel value that keyed blits skip
   bool lost = false;             // set by tests to exercise restore
-  // A decoded picture that is mostly see-through keeps, row by row, where its
-  // runs of pixels other than the colour key lie, so that a keyed blit copies
-  // just those runs. Entry 0 is the key the runs were found for, entries 1 to
+  // A decoded picture keeps, row by row, where its runs of pixels other than
+  // the colour key lie, so that a keyed blit copies just those runs (unless
+  // they are too short to pay). Entry 0 is the key the runs were found for, entries 1 to
   // height + 1 where each row's runs start and the last ends; each run is
   // first | (end << 16). Empty for every other surface, and emptied by every
   // function that writes to the surface (Blit, Fill, RestoreSurface and
