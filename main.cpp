@@ -1,3 +1,4 @@
+// The program's entry: the process set-up the game needs, then the program frame.
 #include <malloc.h>
 
 #include <csignal>

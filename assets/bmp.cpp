@@ -1,3 +1,4 @@
+// Writing the pack's pictures as 24-bit bottom-up BMP files.
 #include "assets/bmp.h"
 
 #include "assets/bytes.h"

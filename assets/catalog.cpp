@@ -1,3 +1,5 @@
+// The pack's one table: every picture with its size, cells and painter, the
+// sounds, the songs and the icon, in the game's load order.
 #include "assets/catalog.h"
 
 #include "assets/bmp.h"

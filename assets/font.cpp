@@ -1,3 +1,4 @@
+// The block font's glyphs and how a line of them is drawn.
 #include "assets/font.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Writing a song as a Standard MIDI File.
 #include "assets/midi.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The raster toolkit the painters draw with.
 #include "assets/raster.h"
 
 #include <algorithm>

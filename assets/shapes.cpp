@@ -1,3 +1,4 @@
+// Drawing helpers several picture families share.
 #include "assets/shapes.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The stage song and the ending song, written out from their note tables.
 #include "assets/songs.h"
 
 #include "assets/midi.h"

@@ -1,3 +1,4 @@
+// The shot and the blast, synthesised sample by sample.
 #include "assets/sounds.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The row counters the replay tool reads; counting never changes play.
 #include "engine/coverage.h"
 
 #include <unordered_map>

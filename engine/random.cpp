@@ -1,3 +1,4 @@
+// The game's random generator and its seed.
 #include "engine/random.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// Running a stage's timeline tables and its fixed move-and-draw lists.
 #include "game/timeline.h"
 
 #include "engine/coverage.h"

@@ -1,3 +1,5 @@
+// The millisecond clock, the high-resolution counter, the calendar and the
+// virtual clock the tests drive them with.
 #include "platform/clock.h"
 
 #include <chrono>

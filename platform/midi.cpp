@@ -1,3 +1,5 @@
+// Reading a Standard MIDI File: what the synthesiser would refuse, the song's
+// length and how busy it gets.
 #include "platform/midi.h"
 
 #include <algorithm>

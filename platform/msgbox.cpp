@@ -74,23 +74,10 @@ TextStyle Style(uint32_t colour) {
   return s;
 }
 
-// How far the text's ink reaches to the right, drawn from x = 0 on a cleared
-// scratch surface; -1 when no face draws it.
-int InkWidth(Surface* scratch, const std::string& utf8) {
-  Fill(scratch, 0, 0, scratch->width, scratch->height, 0);
-  if (!DrawText(scratch, 0, 0, utf8, Style(White))) return -1;
-  for (int x = scratch->width - 1; x >= 0; --x)
-    for (int y = 0; y < scratch->height; ++y)
-      if (scratch->At(x, y) != 0) return x + 1;
-  return 0;
-}
-
-// The text broken into lines whose ink fits `width`, between characters
+// The text broken into lines that fit `width`, between characters
 // (Japanese has no spaces to break at) and at every line feed. False when no
 // face draws it.
 bool WrapText(const std::string& text, int width, std::vector<std::string>& lines) {
-  Surface* scratch = CreateSurface(width + 1, TextHeight * 2);
-  if (!scratch) return false;
   std::string line;
   bool drawn = true;
   for (size_t at = 0; at < text.size() && drawn;) {
@@ -103,9 +90,9 @@ bool WrapText(const std::string& text, int width, std::vector<std::string>& line
       line.clear();
       continue;
     }
-    const int ink = InkWidth(scratch, line + character);
-    drawn = ink >= 0;
-    if (!line.empty() && ink > width) {
+    const int wide = TextWidth(line + character, Style(InkColour));
+    drawn = wide >= 0;
+    if (!line.empty() && wide > width) {
       lines.push_back(line);
       line = character == " " ? "" : character;
     } else {
@@ -113,7 +100,6 @@ bool WrapText(const std::string& text, int width, std::vector<std::string>& line
     }
   }
   lines.push_back(line);
-  DestroySurface(scratch);
   return drawn;
 }
 
@@ -205,9 +191,7 @@ bool DrawMessageBox(Surface* picture, const std::string& caption, const std::str
   ok = {(picture->width - ButtonWidth) / 2, y2 - Pad - ButtonHeight, 0, y2 - Pad};
   ok.x2 = ok.x1 + ButtonWidth;
   Panel(picture, ok.x1, ok.y1, ok.x2, ok.y2, FaceColour);
-  Surface* scratch = CreateSurface(ButtonWidth, TextHeight * 2);
-  const int okWidth = scratch ? InkWidth(scratch, "OK") : -1;
-  DestroySurface(scratch);
+  const int okWidth = TextWidth("OK", Style(InkColour));
   drawn = okWidth >= 0 && DrawText(picture, (ok.x1 + ok.x2 - okWidth) / 2, ok.y1 + (ButtonHeight - TextHeight) / 2,
                                    "OK", Style(InkColour)) && drawn;
   return drawn;

@@ -1,3 +1,4 @@
+// The executable's folder, and bounded reads of regular files that never wait.
 #include "platform/paths.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// The table of resources compiled into the executable.
 #include "platform/resources.h"
 
 #include <strings.h>

@@ -1,3 +1,4 @@
+// Software surfaces: keyed and opaque blits, fills, and BMP reading.
 #include "platform/surface.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Finding the faces through fontconfig and the soundfont among the places
+// they are kept, and telling the player at start-up what is missing.
 #include "platform/system_files.h"
 
 #include <SDL_ttf.h>

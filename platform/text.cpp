@@ -1,3 +1,4 @@
+// Text on surfaces through the system's Japanese faces, rendered by SDL_ttf.
 #include "platform/text.h"
 
 #include <SDL.h>
@@ -32,16 +33,32 @@ TTF_Font* OpenFont(Face face, int height) {
 
 Face FaceFromName(const std::string& name) { return name == "標準明朝" ? Face::Mincho : Face::Gothic; }
 
-bool DrawText(Surface* dst, int x, int y, const std::string& utf8, const TextStyle& style) {
-  if (!dst || utf8.empty()) return dst != nullptr;
-  dst->keyRuns.clear();
+namespace {
+// The style's font with its weight, slant and underline set; null when none opens.
+TTF_Font* StyledFont(const TextStyle& style) {
   TTF_Font* font = OpenFont(style.face, style.height);
-  if (!font) return false;
+  if (!font) return nullptr;
   int flags = TTF_STYLE_NORMAL;
   if (style.bold) flags |= TTF_STYLE_BOLD;
   if (style.italic) flags |= TTF_STYLE_ITALIC;
   if (style.underline) flags |= TTF_STYLE_UNDERLINE;
   TTF_SetFontStyle(font, flags);
+  return font;
+}
+}  // namespace
+
+int TextWidth(const std::string& utf8, const TextStyle& style) {
+  TTF_Font* font = StyledFont(style);
+  int w = 0, h = 0;
+  if (!font || TTF_SizeUTF8(font, utf8.c_str(), &w, &h) != 0) return -1;
+  return w;
+}
+
+bool DrawText(Surface* dst, int x, int y, const std::string& utf8, const TextStyle& style) {
+  if (!dst || utf8.empty()) return dst != nullptr;
+  dst->keyRuns.clear();
+  TTF_Font* font = StyledFont(style);
+  if (!font) return false;
   const SDL_Color fg{Uint8(style.color >> 16), Uint8(style.color >> 8), Uint8(style.color), 255};
   SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, utf8.c_str(), fg);
   if (!rendered) return false;

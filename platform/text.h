@@ -24,6 +24,8 @@ Face FaceFromName(const std::string& name);
 // Draws UTF-8 text with its top-left at (x, y), clipped to the surface.
 // Returns false when no font could be opened (nothing drawn).
 bool DrawText(Surface* dst, int x, int y, const std::string& utf8, const TextStyle& style);
+// How wide the text would be drawn, in pixels; -1 when no font could be opened.
+int TextWidth(const std::string& utf8, const TextStyle& style);
 // Closes every font opened so far.
 void ShutdownText();
 // Number of fonts open, for leak checks.

@@ -1,3 +1,4 @@
+// Reading a RIFF WAV file's format and samples, bounds-checked.
 #include "platform/wave.h"
 
 #include <cstring>

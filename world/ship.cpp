@@ -1,3 +1,4 @@
+// The ship as enemies see it.
 #include "world/ship.h"
 
 float PlayerX, PlayerY;

@@ -1,3 +1,4 @@
+// The engine tests' files, written where the engine will look for them.
 #include "tests/engine/fixtures.h"
 
 #include <unistd.h>

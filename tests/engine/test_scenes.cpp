@@ -1,3 +1,4 @@
+// The engine tests' scenes and the hooks they call.
 #include "tests/engine/test_scenes.h"
 
 #include "engine/game_doors.h"

@@ -1,3 +1,4 @@
+// The headless harness: the real program stepped frame by frame on the virtual clock.
 #include "tests/harness/harness.h"
 
 #include <unistd.h>

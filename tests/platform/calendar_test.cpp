@@ -1,3 +1,4 @@
+// The calendar: real without the virtual clock, fixed and advanced with it.
 #include <gtest/gtest.h>
 
 #include <ctime>

@@ -1,3 +1,4 @@
+// The single-instance lock: a second holder is refused and raises the first.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>

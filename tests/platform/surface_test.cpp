@@ -1,3 +1,5 @@
+// Surfaces: every blit and fill path against a plain loop, and the BMP
+// reader against pictures of every form made here.
 #include <gtest/gtest.h>
 
 #include <algorithm>

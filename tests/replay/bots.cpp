@@ -1,3 +1,4 @@
+// The bots that record the checked-in games.
 #include "tests/replay/bots.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// Playing a replay on the real program into its trace.
 #include "tests/replay/playback.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Replay files read and written, and a replay played on the real program.
 #include "tests/replay/replay.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// Listing every counted row with how often it ran.
 #include "tests/replay/rows.h"
 
 #include <cstdio>
