@@ -54,6 +54,14 @@ struct Scene {
   std::vector<plat::Surface*> ours;
   std::vector<SDL_Surface*> rle, plain;
   std::vector<Draw> draws;
+
+  Scene() = default;
+  Scene(Scene&&) = default;
+  ~Scene() {
+    for (plat::Surface* s : ours) plat::DestroySurface(s);
+    for (SDL_Surface* s : rle) SDL_FreeSurface(s);
+    for (SDL_Surface* s : plain) SDL_FreeSurface(s);
+  }
 };
 
 SDL_Surface* SdlCopy(const plat::Surface* s, bool rle) {
