@@ -116,16 +116,10 @@ bool Present(const Surface* picture) {
 bool Inside(const BoxRect& r, int x, int y) { return x >= r.x1 && x < r.x2 && y >= r.y1 && y < r.y2; }
 
 // Drivers that make no window anyone can see.
-bool DriverShowsNothing() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  return !driver || !std::strcmp(driver, "dummy") || !std::strcmp(driver, "offscreen") ||
-         !std::strcmp(driver, "evdev");
-}
-
 bool BoxCanShow() {
   const WindowState& w = W();
   if (Headless() || !w.exists || !w.window || !w.renderer || !w.screen || w.screenLost) return false;
-  return !DriverShowsNothing() && !CloseRequested();
+  return !DriverShowsNothing(SDL_GetCurrentVideoDriver()) && !CloseRequested();
 }
 
 // Shows the box until it is closed; true when it was closed by a request to

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <new>
 #include <string>
@@ -33,10 +34,10 @@ void PumpEvents() {
   while (SDL_PollEvent(&e)) TranslateSdlEvent(e);
 }
 
-// Drivers that make no window anyone can see: taken only when named in
+// A driver that makes no window anyone can see is taken only when named in
 // SDL_VIDEODRIVER, never as the fallback of a machine without a display.
 bool ShowsNothing(const std::string& driver) {
-  if (driver != "offscreen" && driver != "dummy" && driver != "evdev") return false;
+  if (!DriverShowsNothing(driver.c_str())) return false;
   const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
   const std::string list = named ? named : "";
   for (size_t i = 0; i <= list.size();) {
@@ -104,6 +105,10 @@ bool Fail(const std::string& why) {
 bool FailSdl(const std::string& what) { return Fail(what + ": " + SDL_GetError()); }
 const char* const NoDisplay = "no X or Wayland display found (VELKOR_HEADLESS=1 runs without a picture)";
 }  // namespace
+
+bool DriverShowsNothing(const char* driver) {
+  return !driver || !std::strcmp(driver, "offscreen") || !std::strcmp(driver, "dummy") || !std::strcmp(driver, "evdev");
+}
 
 WindowState& W() {
   static WindowState w;

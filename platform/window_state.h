@@ -43,6 +43,8 @@ struct WindowState {
 };
 
 WindowState& W();
+// Whether the video driver makes no window anyone can see (dummy, offscreen, evdev).
+bool DriverShowsNothing(const char* driver);
 // The SDL window, null without one: a message box is shown over it.
 SDL_Window* GameSdlWindow();
 
