@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include "platform/display.h"
 #include "platform/headless.h"
