@@ -412,6 +412,12 @@ void DecodeRows(const uint8_t* data, const BmpHeader& h, const uint32_t* palette
   for (int y = 0; y < s->height; ++y) {
     const uint8_t* row = data + h.pixelOffset + h.stride * static_cast<uint64_t>(h.bottomUp ? s->height - 1 - y : y);
     uint32_t* out = s->Row(y);
+    // Plain 24 and 32 bits, as the pack's pictures are, straight from their
+    // bytes: blue, green, red.
+    if (bpp >= 24 && h.compression == BiRgb) {
+      for (int x = 0; x < s->width; ++x, row += bpp / 8) out[x] = Rgb(row[2], row[1], row[0]);
+      continue;
+    }
     for (int x = 0; x < s->width; ++x) {
       const size_t bit = static_cast<size_t>(x) * bpp;
       if (bpp <= 8) {
