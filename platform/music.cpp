@@ -85,7 +85,27 @@ void StopPlaying() {
   deviceFinished.store(0);
 }
 
-void LoadOnDevice();
+// The open song made for the device, when one is open.
+void LoadOnDevice() {
+  if (AudioDeviceOpen()) {
+    if (!soundfontSet) {
+      if (!SoundFontPath().empty()) Mix_SetSoundFonts(SoundFontPath().c_str());
+      QuietSynthesiser();
+      Mix_HookMusicFinished(OnDeviceFinished);
+      soundfontSet = true;
+    }
+    song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.data.data(), static_cast<int>(song.data.size())), 1);
+  }
+}
+
+// The song's play from its start, counted from now, on the device too when
+// there is one. Starting over may report the end of what played before:
+// that end is not this play's.
+void StartPlay() {
+  song.startMs = Milliseconds();
+  if (song.music) Mix_PlayMusic(song.music, 0);
+  deviceFinished.store(0);
+}
 
 void CloseSong() {
   StopPlaying();
@@ -141,19 +161,6 @@ uint32_t Open(const std::vector<std::string>& w) {
   return Ok;
 }
 
-// The open song made for the device, when one is open.
-void LoadOnDevice() {
-  if (AudioDeviceOpen()) {
-    if (!soundfontSet) {
-      if (!SoundFontPath().empty()) Mix_SetSoundFonts(SoundFontPath().c_str());
-      QuietSynthesiser();
-      Mix_HookMusicFinished(OnDeviceFinished);
-      soundfontSet = true;
-    }
-    song.music = Mix_LoadMUS_RW(SDL_RWFromConstMem(song.data.data(), static_cast<int>(song.data.size())), 1);
-  }
-}
-
 uint32_t Command(const std::string& command, std::string* reply) {
   if (reply) reply->clear();
   const std::vector<std::string> w = Words(command);
@@ -172,11 +179,8 @@ uint32_t Command(const std::string& command, std::string* reply) {
     AbortNotify();
     song.playing = true;
     song.notify = w.size() > 2 && w[2] == "notify";
-    song.startMs = Milliseconds();
     ++song.plays;
-    if (song.music) Mix_PlayMusic(song.music, 0);
-    // Starting over may report the end of what played before: that end is not this play's.
-    deviceFinished.store(0);
+    StartPlay();
   } else if (w[0] == "status") {
     if (w.size() < 3 || w[2] != "mode") return ErrSyntax;
     if (reply) *reply = song.playing ? "playing" : "stopped";
@@ -229,10 +233,7 @@ void ReleaseMusicDevice() {
 void RestoreMusicDevice() {
   if (!song.open || song.music) return;
   LoadOnDevice();
-  if (!song.music || !song.playing) return;
-  song.startMs = Milliseconds();
-  Mix_PlayMusic(song.music, 0);
-  deviceFinished.store(0);
+  if (song.music && song.playing) StartPlay();
 }
 
 bool MusicIsOpen() { return song.open; }
