@@ -10,11 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <vector>
 
 #include "platform/sound.h"
@@ -76,8 +76,7 @@ FaceFile Match(FcConfig* config, FcPattern* pattern, const char* family) {
   return face;
 }
 
-FaceFile LookUp(const FaceWanted& wanted) {
-  FcConfig* config = FcInitLoadConfigAndFonts();
+FaceFile LookUp(FcConfig* config, const FaceWanted& wanted) {
   if (!config) return {};
   FaceFile face = Match(config, FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, wanted.family, nullptr), wanted.family);
   face.named = !face.path.empty();
@@ -85,7 +84,6 @@ FaceFile LookUp(const FaceWanted& wanted) {
     face = Match(config,
                  FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, wanted.generic, FC_LANG, FcTypeString, "ja", nullptr),
                  nullptr);
-  FcConfigDestroy(config);
   return face;
 }
 
@@ -150,10 +148,14 @@ const SoundFontSearch& SoundFonts() {
 }  // namespace
 
 const FaceFile& FindFace(Face face) {
-  static std::optional<FaceFile> found[std::size(Wanted)];
-  std::optional<FaceFile>& f = found[Place(face)];
-  if (!f) f = LookUp(Wanted[Place(face)]);
-  return *f;
+  // Both faces at the first need of either, from one reading of the system's fonts.
+  static const std::array<FaceFile, std::size(Wanted)> found = [] {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    const std::array<FaceFile, std::size(Wanted)> faces = {LookUp(config, Wanted[0]), LookUp(config, Wanted[1])};
+    if (config) FcConfigDestroy(config);
+    return faces;
+  }();
+  return found[Place(face)];
 }
 
 const std::string& SoundFontPath() { return SoundFonts().path; }
