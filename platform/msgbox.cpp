@@ -114,7 +114,8 @@ bool Present(const Surface* picture) {
 
 bool Inside(const BoxRect& r, int x, int y) { return x >= r.x1 && x < r.x2 && y >= r.y1 && y < r.y2; }
 
-// Drivers that make no window anyone can see.
+// Whether a box can be shown and waited on: a window that shows something,
+// drawn in by a renderer, and no close already asked for.
 bool BoxCanShow() {
   const WindowState& w = W();
   if (Headless() || !w.exists || !w.window || !w.renderer || !w.screen || w.screenLost) return false;
