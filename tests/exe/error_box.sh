@@ -17,6 +17,7 @@ shift
 runner=$1
 shift
 source "$here/pack_files.sh"
+source "$here/private_x.sh"
 work=$(mktemp -d)
 xvfb=
 game=
@@ -37,11 +38,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -fbdir "$work" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+start_xvfb "$work/display" -screen 0 1024x768x24 -fbdir "$work" || exit 1
+xvfb=$xvfb_pid
 unset SDL_VIDEODRIVER VELKOR_HEADLESS VELKOR_HEADLESS_SOUND VELKOR_KEYS
 # Drawn in software: under the cap the GL driver cannot be loaded.
 export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER=dummy

@@ -17,6 +17,7 @@
 set -u
 mode=$1 wide=$2 narrow=$3
 source "$(dirname "$0")/isolate.sh"
+source "$(dirname "$0")/private_x.sh"
 dir=$(mktemp -d)
 mkdir "$dir/run"  # a runtime folder with no Wayland display in it
 xpid= wmpid= gpid=
@@ -31,14 +32,8 @@ status=0
 fail() { echo "FAIL: $*"; status=1; }
 
 start_x() {  # a display of 1280x1024, named in DISPLAY once it takes clients
-  : >"$dir/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>/dev/null &
-  xpid=$!
-  for ((i = 0; i < 400; i++)); do
-    [ -s "$dir/display" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=:$(head -1 "$dir/display")
+  start_xvfb "$dir/display" -screen 0 1280x1024x24
+  xpid=$xvfb_pid
 }
 
 start_game() {  # EXE: in the background, its standard error in $dir/err
