@@ -1,13 +1,10 @@
 // The screen: the window's picture, shown through SDL's renderer when there
 // is a real window, kept as a surface in memory either way. And the X display
-// behind the window: its loss ends the game, and a window manager's full
-// screen is followed.
+// behind the window: its loss ends the game.
 #include "platform/display.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
+#include <X11/Xlib.h>
 #include <dlfcn.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -66,47 +63,6 @@ int OnDisplayLost(Display*) { DisplayLost(); }
 }  // namespace
 
 void EndGameWhenDisplayIsLost() { XSetIOErrorHandler(OnDisplayLost); }
-
-// A window of fixed size made full screen by the window manager lets its size
-// go while that lasts (the manager would keep it at its fixed size in a corner
-// of the screen) and takes it back after.
-void FollowWindowManager(const SDL_SysWMmsg& msg) {
-  if (msg.subsystem != SDL_SYSWM_X11 || msg.msg.x11.event.type != PropertyNotify || !W().window) return;
-  const XPropertyEvent& e = msg.msg.x11.event.xproperty;
-  Display* d = e.display;
-  SDL_SysWMinfo ours;
-  SDL_VERSION(&ours.version);
-  if (!SDL_GetWindowWMInfo(W().window, &ours) || ours.subsystem != SDL_SYSWM_X11 || e.window != ours.info.x11.window ||
-      e.atom != XInternAtom(d, "_NET_WM_STATE", False))
-    return;
-  const Atom fullScreen = XInternAtom(d, "_NET_WM_STATE_FULLSCREEN", False);
-  Atom type;
-  int format;
-  unsigned long count = 0, after;
-  unsigned char* data = nullptr;
-  bool full = false;
-  if (XGetWindowProperty(d, e.window, e.atom, 0, 64, False, XA_ATOM, &type, &format, &count, &after, &data) ==
-          Success && data) {
-    if (type == XA_ATOM && format == 32)
-      for (unsigned long i = 0; i < count; ++i) full = full || reinterpret_cast<Atom*>(data)[i] == fullScreen;
-    XFree(data);
-  }
-  if (full == W().wmFullScreen) return;
-  XSizeHints* hints = XAllocSizeHints();
-  if (!hints) return;
-  long supplied;
-  XGetWMNormalHints(d, e.window, hints, &supplied);
-  if (full) {
-    hints->flags &= ~(PMinSize | PMaxSize);
-  } else {
-    hints->flags |= PMinSize | PMaxSize;
-    hints->min_width = hints->max_width = W().desc.clientWidth;
-    hints->min_height = hints->max_height = W().desc.clientHeight;
-  }
-  XSetWMNormalHints(d, e.window, hints);
-  XFree(hints);
-  W().wmFullScreen = full;
-}
 
 }  // namespace plat
 

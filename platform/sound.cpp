@@ -1,8 +1,9 @@
 // Sound buffers on SDL_mixer channels, one channel per buffer so that a
 // restart cuts the buffer's previous play. Without a device the buffers keep
-// their state on the clock. A device that is lost (unplugged, or its sound
-// server gone) is closed, and opened again once it is back, in the format it
-// had, so that the buffers' converted samples and channels stay valid.
+// their state on the clock. A device that is not there at the start, or is
+// lost later (unplugged, or its sound server gone), is looked for once a
+// second and taken when it comes, always in the one format, so that the
+// buffers' converted samples and channels stay valid.
 #include "platform/sound.h"
 
 #include <SDL.h>
@@ -14,6 +15,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/audio_device.h"
 #include "platform/clock.h"
 #include "platform/headless.h"
 #include "platform/music.h"
@@ -37,14 +39,15 @@ namespace {
 bool open = false;
 bool device = false;  // a real mixer behind the buffers
 bool deviceMissing = false;
-bool lost = false;  // the device was lost: it is looked for again
+bool wanted = false;     // sound is on but no device is open: one is looked for once a second
+bool hadDevice = false;  // the device looked for was lost, rather than never there
+bool missingSaid = false;
+bool driverNamed = false;  // SDL_AUDIODRIVER was set here, to the lost device's driver
 uint32_t lastTryMs = 0;
 std::atomic<bool> removed{false};  // set on the audio thread when the device goes
 int liveBuffers = 0;
 int nextChannel = 0;
 int channelCount = 0;
-int deviceFreq = 0, deviceChannels = 0;
-Uint16 deviceFormat = 0;
 char driver[32] = "";  // the audio driver the device was opened on
 
 // Sees every event as it is sent, from whichever thread, and leaves the
@@ -55,24 +58,60 @@ int WatchRemoval(void*, SDL_Event* e) {
   return 0;
 }
 
-// The audio subsystem and the mixer on its device; false, with both closed,
-// when either fails. `allowedChanges` as SDL_OpenAudioDevice takes them.
-bool OpenMixer(int freq, Uint16 format, int channels, int allowedChanges) {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  if (Mix_OpenAudioDevice(freq, format, channels, 1024, nullptr, allowedChanges) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
-  }
-  removed.store(false);
-  SDL_AddEventWatch(WatchRemoval, nullptr);
-  return true;
-}
-
 void CloseMixer() {
   Mix_HaltChannel(-1);
   Mix_CloseAudio();
   SDL_DelEventWatch(WatchRemoval, nullptr);
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void Say(const char* line) { std::fprintf(stderr, "VELKOR: %s\n", line); }
+
+// Takes what the last attempt to open a device came to; `started` is true
+// for the game's first attempt, after which a device still opening is a
+// sound server that does not ready a stream.
+void Settle(DeviceAttempt attempt, bool started = false) {
+  const char* why = nullptr;
+  switch (attempt) {
+    case DeviceAttempt::Idle: return;
+    case DeviceAttempt::Running:
+      if (started) why = "the sound server has not readied a stream in a second; the game plays on silently until it does";
+      break;
+    case DeviceAttempt::NoDevice:
+      why = "no sound device was found (no sound server, and no sound card that opens); the game plays on silently until one appears";
+      break;
+    case DeviceAttempt::NoOutput:
+      why = "the sound server has no output (no sound card, and no sink); the game plays on silently until it has one";
+      break;
+    case DeviceAttempt::Unanswered:
+      why = "the sound server does not answer; the game plays on silently until it does";
+      break;
+    case DeviceAttempt::Opened:
+      if (!wanted) {  // an attempt that ended after the sound was closed
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+      }
+      removed.store(false);
+      SDL_AddEventWatch(WatchRemoval, nullptr);
+      if (const char* d = SDL_GetCurrentAudioDriver()) SDL_strlcpy(driver, d, sizeof driver);
+      if (driverNamed) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+      driverNamed = false;
+      Mix_AllocateChannels(channelCount);
+      device = true;
+      wanted = false;
+      if (hadDevice)
+        Say("the sound device is back");
+      else if (missingSaid)
+        Say("a sound device is there now; the game is heard from here on");
+      missingSaid = false;
+      RestoreMusicDevice();
+      return;
+  }
+  if (why && wanted && !missingSaid) {
+    Say(why);
+    missingSaid = true;
+  }
 }
 
 SDL_AudioFormat SdlFormat(const WaveFormat& f) {
@@ -94,11 +133,11 @@ constexpr uint64_t MaxConvertedBytes = uint64_t{16} << 20;
 // before anything is allocated, with a frame of slack for the resampler.
 bool Convert(const WaveFormat& fmt, const uint8_t* samples, size_t bytes, std::vector<uint8_t>& out) {
   const uint64_t inFrameBytes = uint64_t{fmt.channels} * (fmt.bitsPerSample / 8);
-  const uint64_t outFrameBytes = uint64_t{static_cast<unsigned>(deviceChannels)} * (SDL_AUDIO_BITSIZE(deviceFormat) / 8);
-  if (inFrameBytes == 0 || outFrameBytes == 0 || deviceFreq <= 0) return false;
+  const uint64_t outFrameBytes = uint64_t{static_cast<unsigned>(DeviceChannels)} * (SDL_AUDIO_BITSIZE(DeviceFormat) / 8);
+  if (inFrameBytes == 0) return false;
   const uint64_t frames = bytes / inFrameBytes;
   const uint64_t maxFrames = MaxConvertedBytes / outFrameBytes;
-  const uint64_t rate = static_cast<unsigned>(deviceFreq);
+  const uint64_t rate = static_cast<unsigned>(DeviceFrequency);
   // Refused first by a bound that cannot overflow, which also keeps the
   // product below (maxFrames * samplesPerSec + rate) far under 2^64.
   if (frames > maxFrames * fmt.samplesPerSec / rate + 1) return false;
@@ -106,7 +145,7 @@ bool Convert(const WaveFormat& fmt, const uint8_t* samples, size_t bytes, std::v
   if (outFrames > maxFrames) return false;
   SDL_AudioStream* stream =
       SDL_NewAudioStream(SdlFormat(fmt), static_cast<Uint8>(fmt.channels), static_cast<int>(fmt.samplesPerSec),
-                         deviceFormat, static_cast<Uint8>(deviceChannels), deviceFreq);
+                         DeviceFormat, static_cast<Uint8>(DeviceChannels), DeviceFrequency);
   if (!stream) return false;
   bool ok = true;
   try {
@@ -152,50 +191,48 @@ bool OpenAudio() {
   // quit events, which a headless run never reads: there the signals keep
   // their usual effect and end the run at once.
   if (Headless()) SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
-  if (!OpenMixer(44100, AUDIO_S16SYS, 2, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE))
-    return true;
-  Mix_QuerySpec(&deviceFreq, &deviceFormat, &deviceChannels);
-  if (const char* d = SDL_GetCurrentAudioDriver()) SDL_strlcpy(driver, d, sizeof driver);
-  channelCount = Mix_AllocateChannels(16);
+  channelCount = 16;
   nextChannel = 1;  // channel 0 is the warning beep's
-  device = true;
+  wanted = true;
+  hadDevice = missingSaid = false;
+  lastTryMs = Milliseconds();
+  // A device that is there opens in a few milliseconds, before the first
+  // sound is made; one that takes longer is taken when it comes.
+  StartDeviceAttempt();
+  Settle(TakeDeviceAttempt(1000), true);
   return true;
 }
 
 void CloseAudio() {
   if (!open) return;
   if (device) CloseMixer();
-  if (lost) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-  open = device = lost = false;
+  if (driverNamed) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  open = device = wanted = driverNamed = false;
 }
 
 void KeepAudioDevice() {
   if (device && removed.load()) {
-    std::fputs("VELKOR: the sound device was lost; the game plays on silently until it is back\n", stderr);
+    Say("the sound device was lost; the game plays on silently until it is back");
     ReleaseMusicDevice();
     CloseMixer();
     device = false;
-    lost = true;
+    wanted = hadDevice = missingSaid = true;
     lastTryMs = Milliseconds();
     // Looked for again on the same driver only: the sound server's own fails
     // in well under a millisecond while its server is away, where the next
-    // drivers in SDL's list may take a hundred and write to standard error.
-    if (driver[0]) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    // drivers in SDL's list may take a hundred.
+    if (driver[0] && !SDL_GetHint(SDL_HINT_AUDIODRIVER)) {
+      SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+      driverNamed = true;
+    }
     return;
   }
-  if (!lost || Milliseconds() - lastTryMs < 1000) return;
+  Settle(TakeDeviceAttempt());
+  if (!wanted || Milliseconds() - lastTryMs < 1000) return;
   lastTryMs = Milliseconds();
-  // SDL converts to the device's own format if it has changed meanwhile.
-  if (!OpenMixer(deviceFreq, deviceFormat, deviceChannels, 0)) return;
-  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-  Mix_AllocateChannels(channelCount);
-  device = true;
-  lost = false;
-  std::fputs("VELKOR: the sound device is back\n", stderr);
-  RestoreMusicDevice();
+  StartDeviceAttempt();
 }
 
-bool AudioOpen() { return open; }
 bool AudioDeviceOpen() { return device; }
 void SetAudioDeviceMissing(bool missing) { deviceMissing = missing; }
 
@@ -207,9 +244,9 @@ SoundBuffer* CreateSoundBuffer(const WaveFormat& fmt, const uint8_t* samples, si
   if (!b) return nullptr;
   b->format = fmt;
   b->lengthMs = static_cast<uint32_t>(uint64_t{bytes} * 1000 / (uint64_t{fmt.samplesPerSec} * fmt.blockAlign));
-  // While the device is lost its format is still known, and the buffer is
-  // made ready for its return.
-  if (device || lost) {
+  // While no device is open its format is known all the same, and the
+  // buffer is made ready for the device to come.
+  if (device || wanted) {
     if (!Convert(fmt, samples, bytes, b->converted)) {
       delete b;
       return nullptr;
@@ -268,12 +305,11 @@ void PlayBeepTone() {
   static std::vector<int16_t> tone;
   static Mix_Chunk* chunk = nullptr;
   if (!chunk) {
-    if (deviceFormat != AUDIO_S16SYS) return;
-    const int frames = deviceFreq * 120 / 1000;
-    tone.resize(static_cast<size_t>(frames) * deviceChannels);
+    const int frames = DeviceFrequency * 120 / 1000;
+    tone.resize(static_cast<size_t>(frames) * DeviceChannels);
     for (int i = 0; i < frames; ++i)
-      for (int c = 0; c < deviceChannels; ++c)
-        tone[static_cast<size_t>(i) * deviceChannels + c] = (i * 880 * 2 / deviceFreq) % 2 ? 3000 : -3000;
+      for (int c = 0; c < DeviceChannels; ++c)
+        tone[static_cast<size_t>(i) * DeviceChannels + c] = (i * 880 * 2 / DeviceFrequency) % 2 ? 3000 : -3000;
     chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(tone.data()), static_cast<Uint32>(tone.size() * 2));
   }
   if (chunk) Mix_PlayChannel(0, chunk, 0);

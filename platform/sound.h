@@ -17,16 +17,18 @@ struct WaveFormat {
 
 struct SoundBuffer;
 
-// Opens the mixer; false means no sound at all (every later call is harmless).
+// Turns the sound on; false means no sound at all (every later call is
+// harmless). The device is given a second to open; one that takes longer, or
+// is not there, is taken when it comes, and the game plays silently until then.
 bool OpenAudio();
 void CloseAudio();
-bool AudioOpen();
 // True when a real device plays the sound (false headless or without one).
 bool AudioDeviceOpen();
-// Called by the message pump (through PollMusic). A device lost while open is said once on
-// standard error and closed; it is tried again at most once a second, in the
-// format it had, and its return is said once too. The song is freed and made
-// again through ReleaseMusicDevice and RestoreMusicDevice.
+// Called by the message pump (through PollMusic). A device missing at the
+// start, or lost later, is said once on standard error in the game's own
+// words, looked for again at most once a second, and its coming said once
+// too. The song is freed and made again through ReleaseMusicDevice and
+// RestoreMusicDevice.
 void KeepAudioDevice();
 // Tests: make OpenAudio fail as if the machine had no sound device.
 void SetAudioDeviceMissing(bool missing);

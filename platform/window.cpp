@@ -149,6 +149,11 @@ bool CreateGameWindow(const WindowDesc& desc) {
       flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
       x = y = 0;
       GetDesktopSize(width, height);
+    } else {
+      // A window manager may make the window any size from the picture's up
+      // (maximised, tiled, full screen, or dragged): window managers offer
+      // maximising even to a window of fixed size, and do nothing when asked.
+      flags |= SDL_WINDOW_RESIZABLE;
     }
     w.window = SDL_CreateWindow(desc.title.c_str(), x, y, width, height, flags);
     if (!w.window) return FailSdl("the game window cannot be made");
@@ -160,9 +165,9 @@ bool CreateGameWindow(const WindowDesc& desc) {
                                     desc.clientWidth, desc.clientHeight);
     }
     if (!w.texture) return FailSdl("the game window cannot be drawn in");
+    // Once the renderer is made, which may make the window anew.
+    SDL_SetWindowMinimumSize(w.window, desc.clientWidth, desc.clientHeight);
     if (!w.icon.pixels.empty()) SetSdlIcon(w.window, w.icon);
-    w.wmFullScreen = false;
-    if (!desc.fullScreen) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
     SDL_RenderClear(w.renderer);
     SDL_RenderPresent(w.renderer);

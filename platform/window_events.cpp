@@ -113,7 +113,6 @@ void TranslateSdlEvent(const SDL_Event& e) {
         default: break;
       }
       break;
-    case SDL_SYSWMEVENT: FollowWindowManager(*e.syswm.msg); break;
     default: break;
   }
 }

@@ -39,7 +39,6 @@ struct WindowState {
   uint64_t scriptElapsedMs = 0;  // since the first pump
   std::string failure;  // why the window could not be made
   Surface icon;
-  bool wmFullScreen = false;  // the window manager made the fixed-size window full screen
 };
 
 WindowState& W();
@@ -59,7 +58,5 @@ void TranslateSdlEvent(const SDL_Event& e);
 void ShowScreen();
 // From now on a lost X display ends the game with one line on standard error.
 void EndGameWhenDisplayIsLost();
-// Follows the window manager's full screen of a window of fixed size.
-void FollowWindowManager(const SDL_SysWMmsg& msg);
 
 }  // namespace plat
