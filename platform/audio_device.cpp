@@ -1,7 +1,8 @@
 // The sound device's opening. An attempt runs on a detached thread of its
 // own: a sound server may take any time to ready a stream, or never do so,
 // and the game must go on meanwhile. The thread touches nothing of the game's
-// but one atomic word, so that it may outlive the game's own data at exit.
+// but one atomic word and a plain buffer, so that it may outlive the game's
+// own data at exit.
 #include "platform/audio_device.h"
 
 #include <SDL.h>
@@ -12,9 +13,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <exception>
 #include <string>
-#include <thread>
 
 namespace plat {
 namespace {
@@ -100,7 +99,10 @@ Server AskPulseServer() {
   return answer;
 }
 
-DeviceAttempt Attempt(const std::string& drivers) {
+// SDL_AUDIODRIVER as the attempt found it, written only while none runs.
+char drivers[128];
+
+DeviceAttempt Attempt() {
   if (PulseWouldBeTried(drivers)) {
     const Server server = AskPulseServer();
     if (server == Server::NoOutput) return DeviceAttempt::NoOutput;
@@ -125,11 +127,19 @@ void StartDeviceAttempt() {
     outcome.store(DeviceAttempt::Running);  // an outcome nobody took is replaced
   }
   const char* named = SDL_GetHint(SDL_HINT_AUDIODRIVER);
-  try {
-    std::thread([drivers = std::string(named ? named : "")] { outcome.store(Attempt(drivers)); }).detach();
-  } catch (const std::exception&) {  // no thread or no memory for one
+  SDL_strlcpy(drivers, named ? named : "", sizeof drivers);
+  // A thread of SDL's, which frees what SDL keeps for each thread (its error
+  // text) when it ends.
+  SDL_Thread* thread = SDL_CreateThread(
+      [](void*) {
+        outcome.store(Attempt());
+        return 0;
+      },
+      "sound device", nullptr);
+  if (thread)
+    SDL_DetachThread(thread);
+  else
     outcome.store(DeviceAttempt::NoDevice);
-  }
 }
 
 DeviceAttempt TakeDeviceAttempt(int waitMs) {
