@@ -18,7 +18,6 @@
 namespace plat {
 namespace {
 std::vector<RecordedBox> boxes;
-int beeps = 0;
 
 constexpr int TextHeight = 16;
 constexpr int LineStep = 20;
@@ -224,10 +223,6 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
 
 const std::vector<RecordedBox>& BoxLog() { return boxes; }
 void ClearBoxLog() { boxes.clear(); }
-void Beep() {
-  ++beeps;
-  PlayBeepTone();
-}
-int BeepCount() { return beeps; }
+void Beep() { PlayBeepTone(); }
 
 }  // namespace plat

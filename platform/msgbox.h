@@ -29,6 +29,5 @@ bool DrawMessageBox(Surface* picture, const std::string& caption, const std::str
 const std::vector<RecordedBox>& BoxLog();
 void ClearBoxLog();
 void Beep();
-int BeepCount();
 
 }  // namespace plat

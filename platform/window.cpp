@@ -115,8 +115,6 @@ WindowState& W() {
   return w;
 }
 
-SDL_Window* GameSdlWindow() { return W().window; }
-
 bool CreateGameWindow(const WindowDesc& desc) {
   WindowState& w = W();
   w.desc = desc;

@@ -45,8 +45,6 @@ struct WindowState {
 WindowState& W();
 // Whether the video driver makes no window anyone can see (dummy, offscreen, evdev).
 bool DriverShowsNothing(const char* driver);
-// The SDL window, null without one: a message box is shown over it.
-SDL_Window* GameSdlWindow();
 
 // Queue the messages of a key, a mouse button or a focus loss.
 void QueueKey(int key, bool down, bool alt);
