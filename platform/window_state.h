@@ -10,6 +10,7 @@
 
 #include "platform/key_script.h"
 #include "platform/keys.h"
+#include "platform/message_queue.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 
@@ -28,7 +29,7 @@ struct WindowState {
   bool screenLost = false;
   bool vsync = false;
   int vblankWaits = 0;
-  std::deque<Message> queue;
+  MessageQueue queue;
   std::array<bool, KeyCount> keys{};
   int headlessCursorX = 0, headlessCursorY = 0;
   bool mouseHeld[2] = {false, false};
