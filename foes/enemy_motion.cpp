@@ -6,7 +6,7 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/enemy_parts.h"
-#include "platform/pi.h"
+#include "world/angles.h"
 #include "world/ship.h"
 
 namespace {
