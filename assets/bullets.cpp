@@ -4,11 +4,11 @@
 
 #include "assets/painters.h"
 #include "assets/shapes.h"
+#include "platform/pi.h"
 
 namespace art {
 
 namespace {
-constexpr float kTau = 6.2831853f;
 
 struct OrbRow {
   float r;
@@ -45,11 +45,11 @@ void PaintBulletStrip(Image& im, int v) {
   const int cell = im.h, frames = im.w / cell;
   for (int f = 0; f < frames; ++f) {
     float cx = f * cell + cell / 2.0f, cy = cell / 2.0f, t = static_cast<float>(f) / frames;
-    float r = cell * (0.24f + 0.04f * std::sin(t * kTau * 2));
+    float r = cell * (0.24f + 0.04f * std::sin(t * TwoPiSingle * 2));
     Light(im, cx, cy, cell * 0.5f, Hex(s.colour), 0.8f);
     Orb(im, cx, cy, r, Hex(s.colour), 0);
     for (int k = 0; k < 3; ++k) {  // three sparks circling the core
-      float a = t * kTau + k * kTau / 3;
+      float a = t * TwoPiSingle + k * TwoPiSingle / 3;
       Light(im, cx + std::cos(a) * cell * 0.34f, cy + std::sin(a) * cell * 0.34f, cell * 0.14f, Hex(s.ring),
             0.9f);
     }
@@ -65,7 +65,7 @@ void PaintLanes(Image& im, int lanes) {
     int lane = k - first;
     float lean = n > 1 ? (lane - (n - 1) / 2.0f) / ((n - 1) / 2.0f) : 0;
     if (lane < 0) lean = 0;
-    Bolt(im, k * 40 + 20.0f, 20, 22, 7, kTau / 2 - lean * 0.55f, c);
+    Bolt(im, k * 40 + 20.0f, 20, 22, 7, PiSingle - lean * 0.55f, c);
   }
 }
 

@@ -4,11 +4,11 @@
 
 #include "assets/painters.h"
 #include "assets/shapes.h"
+#include "platform/pi.h"
 
 namespace art {
 
 namespace {
-constexpr float kTau = 6.2831853f;
 
 enum Look { kFireball, kDebris, kPickup, kFire };
 struct BlastRow {
@@ -30,7 +30,7 @@ void Fireball(Image& im, float cx, float cy, float size, float t, Rgb hot, Rgb c
   // Expanding puffs that cool from white through the palette into smoke.
   float grow = 0.35f + 0.65f * std::sqrt(t);
   for (int i = 0; i < 14; ++i) {
-    float a = rng.Range(0, kTau), d = rng.Range(0.05f, 0.55f) * size * grow;
+    float a = rng.Range(0, TwoPiSingle), d = rng.Range(0.05f, 0.55f) * size * grow;
     float r = size * rng.Range(0.18f, 0.32f) * (0.6f + grow * 0.6f);
     Rgb c = t < 0.55f ? Mix(hot, cool, t * 1.6f) : Mix(cool, Rgb{70, 50, 50}, (t - 0.55f) * 2.2f);
     Light(im, cx + std::cos(a) * d, cy + std::sin(a) * d, r, c, 0.9f * (1.2f - 0.8f * t));
@@ -39,7 +39,7 @@ void Fireball(Image& im, float cx, float cy, float size, float t, Rgb hot, Rgb c
   if (t > 0.2f) {  // shock ring
     float rr = size * 0.5f * t + size * 0.1f;
     for (int k = 0; k < 24; ++k) {
-      float a = k * kTau / 24;
+      float a = k * TwoPiSingle / 24;
       Light(im, cx + std::cos(a) * rr, cy + std::sin(a) * rr, size * 0.05f + 1.5f, hot, 0.5f * (1 - t));
     }
   }
@@ -61,7 +61,7 @@ void PaintBlast(Image& im, int v) {
         break;
       case kPickup:  // ring of light spreading out with sparkles
         for (int k = 0; k < 16; ++k) {
-          float a = k * kTau / 16 + t, rr = cell * (0.1f + 0.35f * t);
+          float a = k * TwoPiSingle / 16 + t, rr = cell * (0.1f + 0.35f * t);
           Light(im, cx + std::cos(a) * rr, cy + std::sin(a) * rr, 4 + 3 * (1 - t), Mix(hot, cool, t), 0.9f);
         }
         Flash(im, cx, cy, cell * 0.4f * (1 - t) + 3, 4, hot, t * 2);
@@ -69,7 +69,7 @@ void PaintBlast(Image& im, int v) {
       case kFire: {  // flickering flame tongues rising
         for (int k = 0; k < 8; ++k) {
           float y = cy + cell * 0.3f - k * cell * 0.08f,
-                x = cx + std::sin(t * kTau + k * 1.3f) * cell * 0.08f;
+                x = cx + std::sin(t * TwoPiSingle + k * 1.3f) * cell * 0.08f;
           Light(im, x, y, cell * (0.32f - k * 0.025f), Mix(cool, hot, k / 8.0f * 0.5f + 0.3f), 0.7f);
         }
         Light(im, cx, cy + cell * 0.2f, cell * 0.15f, {255, 255, 230}, 0.9f);
@@ -77,7 +77,7 @@ void PaintBlast(Image& im, int v) {
       }
       case kDebris:  // tumbling shards flying apart
         for (int k = 0; k < 6; ++k) {
-          float a = rng.Range(0, kTau), d = cell * 0.35f * t + 2, rot = t * 8 + k;
+          float a = rng.Range(0, TwoPiSingle), d = cell * 0.35f * t + 2, rot = t * 8 + k;
           float x = cx + std::cos(a) * d, y = cy + std::sin(a) * d, s = 3.5f;
           Fill(im,
                Poly({x + std::cos(rot) * s, y + std::sin(rot) * s, x + std::cos(rot + 2.2f) * s,
@@ -106,7 +106,7 @@ void PaintEngineFlame(Image& im, int v) {
   // Twenty frames of an exhaust pointing up from a nozzle at the bottom.
   const Rgb hot = v ? Hex(0xFFF0C0) : Hex(0xD0F0FF), cool = v ? Hex(0xFF4010) : Hex(0x3060FF);
   for (int f = 0; f < 20; ++f) {
-    float len = 40 + 14 * std::sin(f * kTau / 20 * 3) + 6 * std::sin(f * 1.7f);
+    float len = 40 + 14 * std::sin(f * TwoPiSingle / 20 * 3) + 6 * std::sin(f * 1.7f);
     Plume(im, f * 20 + 10.0f, 64, len, 6.5f, -1, hot, cool);
   }
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/pi.h"
+
 namespace art {
 
 Rgb Mix(Rgb a, Rgb b, float t) {
@@ -218,7 +220,7 @@ void Hole(Image& im, float cx, float cy, float r, Rng& rng) {
   float wob[8];
   for (float& w : wob) w = rng.Range(0.65f, 1.25f);
   auto rad = [&](float ang) {
-    float u = (ang / 6.2831853f + 0.5f) * 8;
+    float u = (ang / TwoPiSingle + 0.5f) * 8;
     int i = static_cast<int>(u) & 7;
     float f = u - std::floor(u);
     return r * (wob[i] * (1 - f) + wob[(i + 1) & 7] * f);

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "platform/pi.h"
+
 namespace art {
 
 void Bolt(Image& im, float cx, float cy, float len, float width, float angle, Rgb c) {
@@ -29,7 +31,7 @@ void Orb(Image& im, float cx, float cy, float r, Rgb c, float halo) {
 void Flash(Image& im, float cx, float cy, float r, int rays, Rgb c, float turn) {
   Light(im, cx, cy, r * 0.6f, c, 1);
   for (int i = 0; i < rays; ++i) {
-    float a = turn + 6.2831853f * i / rays, len = r * (i % 2 ? 0.65f : 1);
+    float a = turn + TwoPiSingle * i / rays, len = r * (i % 2 ? 0.65f : 1);
     float ex = cx + std::cos(a) * len, ey = cy + std::sin(a) * len;
     Glow(im, Capsule(cx, cy, ex, ey, 0.6f), c, r * 0.12f + 1.5f, 0.9f, static_cast<int>(cx - r) - 3,
          static_cast<int>(cy - r) - 3, static_cast<int>(cx + r) + 4, static_cast<int>(cy + r) + 4);

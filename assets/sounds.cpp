@@ -6,12 +6,12 @@
 
 #include "assets/bytes.h"
 #include "assets/raster.h"
+#include "platform/pi.h"
 
 namespace art {
 
 namespace {
 constexpr int kRate = 22050;
-constexpr float kTau = 6.2831853f;
 // Ceilings of the two effects, as parts of full scale. The stage music peaks
 // near 0.6 and resampling lifts the blast's by a tenth: the music, a shot
 // and a blast at their loudest together still fit below full scale.
@@ -57,7 +57,7 @@ std::vector<uint8_t> MakeShotSound() {
   for (int i = 0; i < n; ++i) {
     float t = static_cast<float>(i) / n;
     float freq = 1800 * std::exp(-3.2f * t) + 220;
-    phase += kTau * freq / kRate;
+    phase += TwoPiSingle * freq / kRate;
     float tone = std::tanh(8 * std::sin(phase)) * 0.8f + std::sin(phase * 0.5f) * 0.2f;
     float click = (rng.Unit() * 2 - 1) * std::exp(-60 * t);
     float env = std::min(1.0f, i / 20.0f) * (1 - t * t * t);
@@ -79,7 +79,7 @@ std::vector<uint8_t> MakeBlastSound() {
     float cut = 0.35f * std::exp(-2.5f * t) + 0.03f;  // darkens as it fades
     lp1 += cut * ((rng.Unit() * 2 - 1) - lp1);
     lp2 += cut * (lp1 - lp2);
-    phase += kTau * (90 * std::exp(-4 * t) + 35) / kRate;
+    phase += TwoPiSingle * (90 * std::exp(-4 * t) + 35) / kRate;
     float thump = std::sin(phase) * std::exp(-7 * t);
     float env = std::min(1.0f, i / 60.0f) * std::exp(-3.5f * t) * (1 - t);
     v[i] = std::tanh((lp2 * 3.2f + thump * 0.9f) * env * 4) * kBlastPeak;

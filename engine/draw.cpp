@@ -224,7 +224,6 @@ int LoadObject(const char* name, int) {
   if (slot == ObjectCount) return velSystem::ReportError("velDraw::LoadObject", "オブジェクト数が多過ぎます");
   velDrawObject& o = Objects[slot];
   std::strncpy(o.name, name, sizeof o.name - 1);
-  o.reloadMemType = 2;
   if (!backBuffer || !FillSlot(o, name, 0))
     return velSystem::ReportError("velDraw::LoadObject", "BMPファイルを読み込めません");
   return slot;

@@ -150,10 +150,10 @@ int InitWaits() {
 void PollKey(int vk, int* state) {
   if (!state) return;
   if (plat::IsKeyDown(vk))
-    *state = *state == KeyUp ? KeyPressed : KeyHeld;
+    *state = *state == KeyIdle ? KeyPressed : KeyHeld;
   else
-    *state = (*state == KeyPressed || *state == KeyHeld) ? KeyReleased : KeyUp;
-  if (WipeState.progress != 0) *state = KeyUp;
+    *state = (*state == KeyPressed || *state == KeyHeld) ? KeyReleased : KeyIdle;
+  if (WipeState.progress != 0) *state = KeyIdle;
 }
 
 int ReportError(const char* operation, const char* message, int) {

@@ -30,7 +30,6 @@ extern WipeRecord WipeState;
 struct velDrawObject {
   plat::Surface* surface = nullptr;
   char name[31] = {};
-  int reloadMemType = 2;
   int colorKey = 0;
   uint16_t width = 0;
   uint16_t height = 0;

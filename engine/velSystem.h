@@ -51,8 +51,9 @@ struct FrameTimerState {
 };
 extern FrameTimerState FrameTimer;
 
-// Key edge states.
-enum KeyStateValue : int { KeyUp = 0, KeyPressed = 1, KeyReleased = 2, KeyHeld = 3 };
+// Key edge states, as PollKey steps them: idle (up at this poll and the
+// last), pressed (went down since the last poll), held, released (went up).
+enum KeyStateValue : int { KeyIdle = 0, KeyPressed = 1, KeyReleased = 2, KeyHeld = 3 };
 
 namespace velSystem {
 

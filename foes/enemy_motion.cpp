@@ -6,12 +6,12 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "foes/enemy_parts.h"
+#include "world/angles.h"
 #include "world/ship.h"
 
 namespace {
 
 constexpr float Degree = 0.017453292f;
-constexpr float FullTurn = 6.2831855f;
 constexpr float CircleSpeed = 170;
 constexpr float SteerSpeed = 50;
 
@@ -23,7 +23,7 @@ void Circle(EnemyARecord& e, int way) {
   e.x -= way * std::cos(e.angle) * e.radialSpeed * dt;
   e.radialSpeed = CircleSpeed;
   e.angle += way * Degree;
-  if (way * e.angle >= FullTurn) e.angle = way * Degree;
+  if (way * e.angle >= TwoPiSingle) e.angle = way * Degree;
 }
 
 void RunProgram(EnemyARecord& e, const EnemyProgram* program, int h) {

@@ -10,6 +10,7 @@
 #include "engine/velSystem.h"
 #include "game/stage.h"
 #include "game/weapons.h"
+#include "platform/pi.h"
 #include "world/pictures.h"
 
 PlayerVelocityState PlayerVelocity;
@@ -27,7 +28,6 @@ int KeyStates[plat::KeyCount];
 
 namespace {
 
-constexpr float Pi = 3.14159265f;
 constexpr float PodTurn = 0.034906585f;  // two degrees per frame
 constexpr float PodRadius = 60;
 constexpr int PlayMinY = 220, PlayMaxY = 540;
@@ -128,7 +128,7 @@ void UpdateOptions() {
     pod.x = std::cos(pod.angle) * PodRadius + PlayerX;
     pod.y = std::sin(pod.angle) * PodRadius + PlayerY;
     pod.angle -= PodTurn;
-    if (pod.angle <= 0) pod.angle = 6.2831855f;
+    if (pod.angle <= 0) pod.angle = TwoPiSingle;
   }
 }
 
@@ -168,7 +168,7 @@ void ResetPlayerSide() {
   ShipFlameFrame = 0;
   OptionPods[0] = OptionPod{};
   OptionPods[1] = OptionPod{};
-  OptionPods[1].angle = Pi;
+  OptionPods[1].angle = PiSingle;
   ParkPlayerExplosions();
   ParkPowerUp();
 }

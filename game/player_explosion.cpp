@@ -6,6 +6,7 @@
 #include "engine/random.h"
 #include "engine/velSystem.h"
 #include "game/player.h"
+#include "platform/pi.h"
 #include "world/pictures.h"
 
 PlayerExplosionRecord PlayerExplosion[PlayerExplosionCount];
@@ -15,7 +16,6 @@ namespace {
 constexpr int RingSize = 16;
 constexpr int RingArmStep[5] = {1, 10, 20, 30, 40};
 constexpr double RingTurn = 0.39269908169872414;  // 22.5 degrees
-constexpr double Pi = 3.14159265358979323846;
 
 void Arm(PlayerExplosionRecord& r, int k) {
   r.armed = 1;
@@ -24,8 +24,8 @@ void Arm(PlayerExplosionRecord& r, int k) {
   r.dx = 20 - r.x;
   r.dy = 20 - r.y;
   r.speed = static_cast<float>(120 + Random() % 100);
-  double angle = r.dx == 0 ? k * RingTurn + Pi / 2 : std::atan(r.dy / r.dx) + k * RingTurn;
-  if (r.dx < 0 || (r.dx == 0 && r.dy <= 0)) angle += Pi;
+  double angle = r.dx == 0 ? k * RingTurn + PiDouble / 2 : std::atan(r.dy / r.dx) + k * RingTurn;
+  if (r.dx < 0 || (r.dx == 0 && r.dy <= 0)) angle += PiDouble;
   r.angle = static_cast<float>(angle);
 }
 

@@ -36,7 +36,6 @@ void SleepMs(uint32_t ms) {
 }
 
 void UseVirtualClock(bool on) { virtualOn = on; }
-bool VirtualClockOn() { return virtualOn; }
 void AdvanceVirtualClock(uint64_t microseconds) { virtualMicros += microseconds; }
 void SetVirtualClock(uint64_t microseconds) { virtualMicros = microseconds; }
 uint64_t VirtualClockMicros() { return virtualMicros; }

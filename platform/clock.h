@@ -15,7 +15,6 @@ void SleepMs(uint32_t ms);
 // Virtual clock. While on, Milliseconds and CounterNow move only through
 // AdvanceVirtualClock / SetVirtualClock (counter at 1 MHz), SleepMs returns at once.
 void UseVirtualClock(bool on);
-bool VirtualClockOn();
 void AdvanceVirtualClock(uint64_t microseconds);
 // Sets the virtual clock to an absolute reading in microseconds (may step back).
 void SetVirtualClock(uint64_t microseconds);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 
 #include "platform/display.h"
 #include "platform/headless.h"
@@ -17,8 +18,12 @@
 
 namespace plat {
 namespace {
-std::vector<RecordedBox> boxes;
-int beeps = 0;
+// The log, with room for all it keeps made once.
+std::vector<RecordedBox> boxes = [] {
+  std::vector<RecordedBox> kept;
+  kept.reserve(KeptBoxes);
+  return kept;
+}();
 
 constexpr int TextHeight = 16;
 constexpr int LineStep = 20;
@@ -38,9 +43,9 @@ const uint32_t White = Rgb(0xFF, 0xFF, 0xFF);
 // Address space held back for the box: a box most often tells of a failed
 // load, and under a cap on address space the failure leaves no room for the
 // face, its glyphs and the box's pictures. Held from start-up, given back
-// while a box is drawn and waits, and taken again after it, as much of it as
-// there is room for. Never touched, so it costs no memory, only room under
-// the cap.
+// while a box is told, kept, drawn and waited on, and taken again after it,
+// as much of it as there is room for. Never touched, so it costs no memory,
+// only room under the cap.
 class Reserve {
  public:
   Reserve() { Take(); }
@@ -122,6 +127,16 @@ bool BoxCanShow() {
   return !DriverShowsNothing(SDL_GetCurrentVideoDriver()) && !CloseRequested();
 }
 
+// Keeps the box in the log, in place of the oldest when the log is full. A
+// box there is no memory for is left out: it is on standard error.
+void Keep(const std::string& caption, const std::string& text) {
+  if (boxes.size() == KeptBoxes) boxes.erase(boxes.begin());
+  try {
+    boxes.push_back({caption, text});
+  } catch (const std::bad_alloc&) {
+  }
+}
+
 // Shows the box until it is closed; true when it was closed by a request to
 // end the game. Window events that the game still wants are put in `kept`.
 bool WaitForBox(const Surface* box, const BoxRect& ok, std::vector<SDL_Event>& kept) {
@@ -161,6 +176,34 @@ bool WaitForBox(const Surface* box, const BoxRect& ok, std::vector<SDL_Event>& k
     }
   }
 }
+
+// Draws the box over the picture last shown and waits until it is closed;
+// the picture is shown again after.
+void ShowOverPicture(const std::string& caption, const std::string& text) {
+  const Surface* screen = ScreenSurface();
+  Surface* shown = CreateSurface(screen->width, screen->height);
+  Surface* box = CreateSurface(screen->width, screen->height);
+  BoxRect ok;
+  if (shown && box && Blit(shown, 0, 0, screen, 0, 0, screen->width, screen->height, false) == BlitResult::Ok &&
+      Blit(box, 0, 0, shown, 0, 0, shown->width, shown->height, false) == BlitResult::Ok &&
+      DrawMessageBox(box, caption, text, ok) && Present(box)) {
+    const int cursor = SDL_ShowCursor(SDL_QUERY);
+    SDL_ShowCursor(SDL_ENABLE);
+    std::vector<SDL_Event> kept;
+    const bool endGame = WaitForBox(box, ok, kept);
+    SDL_ShowCursor(cursor);
+    Present(shown);
+    for (SDL_Event& e : kept) SDL_PushEvent(&e);
+    // The request stays for the game to read, as any close is read.
+    if (endGame && !SDL_QuitRequested()) {
+      SDL_Event quit{};
+      quit.type = SDL_QUIT;
+      SDL_PushEvent(&quit);
+    }
+  }
+  DestroySurface(box);
+  DestroySurface(shown);
+}
 }  // namespace
 
 bool DrawMessageBox(Surface* picture, const std::string& caption, const std::string& text, BoxRect& ok) {
@@ -192,42 +235,17 @@ bool DrawMessageBox(Surface* picture, const std::string& caption, const std::str
 }
 
 void ShowMessageBox(const std::string& caption, const std::string& text) {
-  boxes.push_back({caption, text});
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-  if (!BoxCanShow()) return;
+  // The reserve is given back first: a box about a failed allocation needs
+  // memory even to keep its text.
   reserve.Release();
-  const Surface* screen = ScreenSurface();
-  Surface* shown = CreateSurface(screen->width, screen->height);
-  Surface* box = CreateSurface(screen->width, screen->height);
-  BoxRect ok;
-  if (shown && box && Blit(shown, 0, 0, screen, 0, 0, screen->width, screen->height, false) == BlitResult::Ok &&
-      Blit(box, 0, 0, shown, 0, 0, shown->width, shown->height, false) == BlitResult::Ok &&
-      DrawMessageBox(box, caption, text, ok) && Present(box)) {
-    const int cursor = SDL_ShowCursor(SDL_QUERY);
-    SDL_ShowCursor(SDL_ENABLE);
-    std::vector<SDL_Event> kept;
-    const bool endGame = WaitForBox(box, ok, kept);
-    SDL_ShowCursor(cursor);
-    Present(shown);
-    for (SDL_Event& e : kept) SDL_PushEvent(&e);
-    // The request stays for the game to read, as any close is read.
-    if (endGame && !SDL_QuitRequested()) {
-      SDL_Event quit{};
-      quit.type = SDL_QUIT;
-      SDL_PushEvent(&quit);
-    }
-  }
-  DestroySurface(box);
-  DestroySurface(shown);
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  Keep(caption, text);
+  if (BoxCanShow()) ShowOverPicture(caption, text);
   reserve.Take();
 }
 
 const std::vector<RecordedBox>& BoxLog() { return boxes; }
 void ClearBoxLog() { boxes.clear(); }
-void Beep() {
-  ++beeps;
-  PlayBeepTone();
-}
-int BeepCount() { return beeps; }
+void Beep() { PlayBeepTone(); }
 
 }  // namespace plat

@@ -1,5 +1,6 @@
 // The modal message box, and the simple beep before it.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,11 @@ struct BoxRect {
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 bool DrawMessageBox(Surface* picture, const std::string& caption, const std::string& text, BoxRect& ok);
+// The last KeptBoxes boxes told, oldest first: a game that tells box after
+// box holds no more than these.
+inline constexpr size_t KeptBoxes = 16;
 const std::vector<RecordedBox>& BoxLog();
 void ClearBoxLog();
 void Beep();
-int BeepCount();
 
 }  // namespace plat

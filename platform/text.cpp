@@ -29,11 +29,7 @@ TTF_Font* OpenFont(Face face, int height) {
   if (f) fonts[key] = f;
   return f;
 }
-}  // namespace
 
-Face FaceFromName(const std::string& name) { return name == "標準明朝" ? Face::Mincho : Face::Gothic; }
-
-namespace {
 // The style's font with its weight, slant and underline set; null when none opens.
 TTF_Font* StyledFont(const TextStyle& style) {
   TTF_Font* font = OpenFont(style.face, style.height);

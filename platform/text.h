@@ -19,8 +19,6 @@ struct TextStyle {
   bool transparent = true;
 };
 
-// Maps a face name of the game ("標準明朝", "標準ゴシック") to a face.
-Face FaceFromName(const std::string& name);
 // Draws UTF-8 text with its top-left at (x, y), clipped to the surface.
 // Returns false when no font could be opened (nothing drawn).
 bool DrawText(Surface* dst, int x, int y, const std::string& utf8, const TextStyle& style);

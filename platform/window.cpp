@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <new>
 #include <string>
 #include <utility>
@@ -115,12 +114,10 @@ WindowState& W() {
   return w;
 }
 
-SDL_Window* GameSdlWindow() { return W().window; }
-
 bool CreateGameWindow(const WindowDesc& desc) {
   WindowState& w = W();
   w.desc = desc;
-  w.queue.clear();
+  w.queue.Clear();
   w.keys.fill(false);
   w.failure.clear();
   w.icon = desc.icon ? IconOfSaneSize(*desc.icon) : Surface{};
@@ -223,21 +220,19 @@ void SetWindowTopmost(bool topmost) {
 bool PeekMessage(Message& out) {
   PumpEvents();
   WindowState& w = W();
-  if (w.queue.empty()) return false;
-  out = w.queue.front();
-  w.queue.pop_front();
+  if (!w.queue.Take(out)) return false;
   // The key state follows the messages as they are taken from the queue.
   if (out.msg == MsgKeyDown || out.msg == MsgSysKeyDown) w.keys[out.wparam % KeyCount] = true;
   if (out.msg == MsgKeyUp) w.keys[out.wparam % KeyCount] = false;
   return true;
 }
 
-void PostMessage(uint32_t msg, uintptr_t wparam, intptr_t lparam) { W().queue.push_back({msg, wparam, lparam}); }
+void PostMessage(uint32_t msg, uintptr_t wparam, intptr_t lparam) { W().queue.Post({msg, wparam, lparam}); }
 void PostQuitMessage() { PostMessage(MsgQuit); }
 
 void WaitMessage() {
   PumpEvents();
-  if (!W().queue.empty()) return;
+  if (!W().queue.Empty()) return;
   if (W().sdlVideo) {
     SDL_Event e;
     if (SDL_WaitEventTimeout(&e, 50)) TranslateSdlEvent(e);

@@ -79,7 +79,8 @@ void LeaveFullScreen();
 void RaiseGameWindow();
 void SetWindowTopmost(bool topmost);
 
-// Message queue. PeekMessage pumps the platform's events first.
+// Message queue. PeekMessage pumps the platform's events first. Posting never
+// allocates; message_queue.h says what a full queue gives up.
 bool PeekMessage(Message& out);
 void PostMessage(uint32_t msg, uintptr_t wparam = 0, intptr_t lparam = 0);
 void PostQuitMessage();

@@ -10,6 +10,7 @@
 
 #include "platform/key_script.h"
 #include "platform/keys.h"
+#include "platform/message_queue.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 
@@ -28,7 +29,7 @@ struct WindowState {
   bool screenLost = false;
   bool vsync = false;
   int vblankWaits = 0;
-  std::deque<Message> queue;
+  MessageQueue queue;
   std::array<bool, KeyCount> keys{};
   int headlessCursorX = 0, headlessCursorY = 0;
   bool mouseHeld[2] = {false, false};
@@ -44,8 +45,6 @@ struct WindowState {
 WindowState& W();
 // Whether the video driver makes no window anyone can see (dummy, offscreen, evdev).
 bool DriverShowsNothing(const char* driver);
-// The SDL window, null without one: a message box is shown over it.
-SDL_Window* GameSdlWindow();
 
 // Queue the messages of a key, a mouse button or a focus loss.
 void QueueKey(int key, bool down, bool alt);

@@ -1,11 +1,9 @@
-// Pi and the degrees-to-radians conversion, as the headings of the enemies
-// and their bullets use them (y grows down the screen, so a heading of half
-// pi points straight down).
+// The degrees-to-radians conversion, as the headings of the enemies and their
+// bullets use it (y grows down the screen, so a heading of half pi points
+// straight down); pi itself is the platform's.
 #pragma once
 
-constexpr double PiDouble = 3.14159265358979323846;
-constexpr float PiSingle = 3.14159274f;      // the float nearest to pi
-constexpr float HalfPiSingle = 1.57079637f;  // the float nearest to pi / 2
+#include "platform/pi.h"
 
 // Degrees to the float of the exact radian value.
 constexpr float Radians(double degrees) {

@@ -138,7 +138,7 @@ TEST_F(InputTest, KeyStatesGoPressedHeldReleasedUp) {
   run.KeyUp('Z');
   run.Frame();
   EXPECT_EQ(Poll('Z'), KeyReleased);
-  EXPECT_EQ(Poll('Z'), KeyUp);
+  EXPECT_EQ(Poll('Z'), KeyIdle);
 }
 
 TEST_F(InputTest, ReleasedAndPressedBetweenPollsReadsHeld) {
@@ -155,8 +155,8 @@ TEST_F(InputTest, KeysReadUpWhileAWipePlays) {
   run.KeyDown('Z');
   run.Frame();
   WipeState = {3, 5, 5, -1};
-  EXPECT_EQ(Poll('Z'), KeyUp);
-  EXPECT_EQ(Poll('Z'), KeyUp);
+  EXPECT_EQ(Poll('Z'), KeyIdle);
+  EXPECT_EQ(Poll('Z'), KeyIdle);
   WipeState = {3, 0, 5, 0};
   EXPECT_EQ(Poll('Z'), KeyPressed);
 }

@@ -65,7 +65,7 @@ TEST_F(Aimed, AimPointBelowOrAboveTheMuzzle) {
   PlayerY = boss.y + 130 - 10;  // on the muzzle: straight up
   for (AngleBulletRecord& r : Stage3AimedPool10) r.active = 0;
   for (int call = 0; call < 260; ++call) TimeStage3Aimed10();
-  EXPECT_NEAR(Stage3AimedPool10[1].angle, 1.5 * bullettest::Pi, 1e-6);
+  EXPECT_NEAR(Stage3AimedPool10[1].angle, 1.5 * PiDouble, 1e-6);
 }
 
 TEST_F(Aimed, CullBoundsOnTheLeftAreScreenCoordinatesInEveryLayout) {

@@ -5,7 +5,6 @@
 namespace {
 
 using bullettest::Bullets;
-using bullettest::Pi;
 
 using Common = Bullets;
 
@@ -30,7 +29,7 @@ TEST_F(Common, AimPointsAtTheShipOnEitherSide) {
   }
   PlayerX = 0;
   PlayerY = 100;
-  EXPECT_NEAR(AimedHeading(150, 100, 0), Pi, 1e-6) << "to the left: arctangent plus a half turn";
+  EXPECT_NEAR(AimedHeading(150, 100, 0), PiDouble, 1e-6) << "to the left: arctangent plus a half turn";
 }
 
 TEST_F(Common, HitBoxIsInclusiveOnWholePixels) {

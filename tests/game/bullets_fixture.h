@@ -11,22 +11,21 @@
 #include "engine/velSystem.h"
 #include "foes/foes.h"
 #include "game/player.h"
+#include "platform/pi.h"
 #include "tests/game/game_fixture.h"
 
 namespace bullettest {
 
-constexpr double Pi = 3.14159265358979323846;
-
 // The difference of two headings folded into (-pi, pi].
 inline double Turn(double a, double b) {
-  double d = std::fmod(a - b, 2 * Pi);
-  if (d > Pi) d -= 2 * Pi;
-  if (d <= -Pi) d += 2 * Pi;
+  double d = std::fmod(a - b, TwoPiDouble);
+  if (d > PiDouble) d -= TwoPiDouble;
+  if (d <= -PiDouble) d += TwoPiDouble;
   return d;
 }
 
 inline double Degrees(double radians) {
-  return radians * 180 / Pi;
+  return radians * 180 / PiDouble;
 }
 
 class Bullets : public ::testing::Test {

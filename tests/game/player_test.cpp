@@ -10,6 +10,7 @@
 #include "game/backgrounds.h"
 #include "game/resets.h"
 #include "game/stage.h"
+#include "platform/pi.h"
 #include "tests/game/game_fixture.h"
 
 namespace {
@@ -63,7 +64,7 @@ TEST_F(Player, ExplosionRingsFaceTheCorner) {
   // Record 0 flies straight at the screen point (20, 20).
   const PlayerExplosionRecord& r = PlayerExplosion[0];
   const float dx = 20 - r.startX, dy = 20 - r.startY;
-  EXPECT_NEAR(std::atan2(dy, dx), std::remainder(r.angle, 2 * 3.14159265), 1e-4);
+  EXPECT_NEAR(std::atan2(dy, dx), std::remainder(r.angle, TwoPiDouble), 1e-4);
 }
 
 TEST_F(Player, ExplosionAnimationSkipsRow1Column0) {

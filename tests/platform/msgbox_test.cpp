@@ -1,10 +1,11 @@
 // A box the video driver cannot show still tells its text; a box's text is
-// wrapped to fit the narrow picture.
+// wrapped to fit the narrow picture; the log keeps only the last boxes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "platform/headless.h"
 #include "platform/msgbox.h"
@@ -40,6 +41,19 @@ TEST(MessageBox, OneThatCannotBeShownGoesToStandardError) {
     unsetenv("SDL_VIDEODRIVER");
   ASSERT_TRUE(made) << plat::WindowFailure();
   EXPECT_NE(err.find("caption: what went wrong"), std::string::npos) << err;
+}
+
+TEST(MessageBox, TheLogKeepsTheLastBoxesOnly) {
+  plat::ClearBoxLog();
+  testing::internal::CaptureStderr();
+  for (size_t i = 0; i < plat::KeptBoxes + 3; ++i) plat::ShowMessageBox("caption", "box " + std::to_string(i));
+  const std::string err = testing::internal::GetCapturedStderr();
+  const std::vector<plat::RecordedBox> log = plat::BoxLog();
+  plat::ClearBoxLog();
+  EXPECT_NE(err.find("caption: box 0\n"), std::string::npos) << "every box is on standard error";
+  ASSERT_EQ(log.size(), plat::KeptBoxes);
+  EXPECT_EQ(log.front().text, "box 3");
+  EXPECT_EQ(log.back().text, "box " + std::to_string(plat::KeptBoxes + 2));
 }
 
 TEST(MessageBox, LongJapaneseTextWrapsInsideTheNarrowPicture) {
