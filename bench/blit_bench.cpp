@@ -19,6 +19,7 @@
 #include "assets/bmp.h"
 #include "assets/catalog.h"
 #include "assets/pack.h"
+#include "platform/bmp.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/bmp.h"
 #include "platform/surface.h"
 
 namespace plat {
