@@ -75,22 +75,100 @@ __attribute__((target("sse2"))) void FillRowSse2(uint32_t* d, size_t n, uint32_t
 }
 #endif
 
+// Calls onRun(x, end) for each run of a row's pixels other than the key.
+template <typename OnRun>
+void ForEachKeyRun(const uint32_t* row, int width, uint32_t key, OnRun onRun) {
+  for (int x = 0; x < width;) {
+    int end = x;
+    while (end < width && row[end] != key) ++end;
+    if (end > x) onRun(x, end);
+    x = end + 1;
+  }
+}
+
+// V bytes of pixels, read and written wherever a pixel may lie.
+template <int V>
+struct Vector {
+  typedef uint32_t Type __attribute__((vector_size(V), aligned(4), may_alias));
+};
+
+// Copies n > 0 pixels a vector of V bytes at a time, inline, as a run is
+// mostly too short to pay for a call to the C library: whole vectors from the
+// start, then the one that ends where the run ends, over the last pixels of
+// the one before. A run narrower than a vector goes by half vectors, and so on
+// down to one pixel.
+template <int V>
+[[gnu::always_inline]] inline void CopyRun(uint32_t* d, const uint32_t* s, uint32_t n) {
+  constexpr uint32_t width = V / 4;
+  if constexpr (width > 1)
+    if (n < width) return CopyRun<V / 2>(d, s, n);
+  using Vec = typename Vector<V>::Type;
+  const Vec last = *reinterpret_cast<const Vec*>(s + n - width);
+  for (uint32_t i = 0; i + width < n; i += width)
+    *reinterpret_cast<Vec*>(d + i) = *reinterpret_cast<const Vec*>(s + i);
+  *reinterpret_cast<Vec*>(d + n - width) = last;
+}
+
+// The rows [sy1, sy2) of a picture with key runs, columns [sx1, sx2), copied
+// run by run to (dx, dy), each run cut to the columns. The runs of each row
+// follow those of the row above, and so do their pixels, so one pointer walks
+// the runs and one their pixels.
+template <int V>
+[[gnu::always_inline]] inline void CopyKeyRunsBy(Surface* dst, int dx, int dy, const Surface* src, int sx1,
+                                                 int sy1, int sx2, int sy2) {
+  if (sy1 == sy2) return;
+  const uint32_t* index = src->keyRuns.data();
+  const uint32_t left = static_cast<uint32_t>(sx1), right = static_cast<uint32_t>(sx2);
+  const size_t dw = static_cast<size_t>(dst->width);
+  uint32_t* d = dst->Row(dy) + dx;  // where source column sx1 lands
+  const uint32_t* run = index + index[1 + sy1];
+  const uint32_t* s = index + index[2 + src->height + sy1];
+  for (const uint32_t* rowEnd = index + 2 + sy1; rowEnd != index + 2 + sy2; ++rowEnd, d += dw)
+    for (const uint32_t* end = index + *rowEnd; run != end; ++run) {
+      const uint32_t first = *run & 0xFFFF, last = *run >> 16;
+      const uint32_t from = std::max(first, left), to = std::min(last, right);
+      if (from < to) CopyRun<V>(d + (from - left), s + (from - first), to - from);
+      s += last - first;
+    }
+}
+
+void CopyKeyRunsPlain(Surface* dst, int dx, int dy, const Surface* src, int sx1, int sy1, int sx2, int sy2) {
+  CopyKeyRunsBy<4>(dst, dx, dy, src, sx1, sy1, sx2, sy2);
+}
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("sse2"))) void CopyKeyRunsSse2(Surface* dst, int dx, int dy, const Surface* src,
+                                                     int sx1, int sy1, int sx2, int sy2) {
+  CopyKeyRunsBy<16>(dst, dx, dy, src, sx1, sy1, sx2, sy2);
+}
+__attribute__((target("avx2"))) void CopyKeyRunsAvx2(Surface* dst, int dx, int dy, const Surface* src,
+                                                     int sx1, int sy1, int sx2, int sy2) {
+  CopyKeyRunsBy<32>(dst, dx, dy, src, sx1, sy1, sx2, sy2);
+}
+__attribute__((target("avx512f"))) void CopyKeyRunsAvx512(Surface* dst, int dx, int dy, const Surface* src,
+                                                          int sx1, int sy1, int sx2, int sy2) {
+  CopyKeyRunsBy<64>(dst, dx, dy, src, sx1, sy1, sx2, sy2);
+}
+#endif
+
 struct RowPath {
   BlitPath path;
   bool (*runs)();
   void (*keyed)(uint32_t*, const uint32_t*, int, uint32_t);
   void (*fill)(uint32_t*, size_t, uint32_t);
+  void (*keyRuns)(Surface*, int, int, const Surface*, int, int, int, int);
 };
 
 // Fastest first.
 const RowPath Paths[] = {
 #if defined(__x86_64__) || defined(__i386__)
-    {BlitPath::Avx512, [] { return __builtin_cpu_supports("avx512f") != 0; }, KeyedRowAvx512,
-     FillRowSse2},
-    {BlitPath::Avx2, [] { return __builtin_cpu_supports("avx2") != 0; }, KeyedRowAvx2, FillRowSse2},
-    {BlitPath::Sse2, [] { return __builtin_cpu_supports("sse2") != 0; }, KeyedRowSse2, FillRowSse2},
+    {BlitPath::Avx512, [] { return __builtin_cpu_supports("avx512f") != 0; }, KeyedRowAvx512, FillRowSse2,
+     CopyKeyRunsAvx512},
+    {BlitPath::Avx2, [] { return __builtin_cpu_supports("avx2") != 0; }, KeyedRowAvx2, FillRowSse2,
+     CopyKeyRunsAvx2},
+    {BlitPath::Sse2, [] { return __builtin_cpu_supports("sse2") != 0; }, KeyedRowSse2, FillRowSse2,
+     CopyKeyRunsSse2},
 #endif
-    {BlitPath::Plain, [] { return true; }, KeyedRowPlain, FillRowPlain},
+    {BlitPath::Plain, [] { return true; }, KeyedRowPlain, FillRowPlain, CopyKeyRunsPlain},
 };
 
 const RowPath* Find(BlitPath path) {
@@ -123,35 +201,6 @@ void FillPixels(uint32_t* d, size_t n, uint32_t pixel) {
     return;
   }
   Active()->fill(d, n, pixel);
-}
-
-// Calls onRun(x, end) for each run of a row's pixels other than the key.
-template <typename OnRun>
-void ForEachKeyRun(const uint32_t* row, int width, uint32_t key, OnRun onRun) {
-  for (int x = 0; x < width;) {
-    int end = x;
-    while (end < width && row[end] != key) ++end;
-    if (end > x) onRun(x, end);
-    x = end + 1;
-  }
-}
-
-// The rows [sy1, sy2) of a picture with key runs, columns [sx1, sx2), copied
-// run by run to (dx, dy), each run cut to the columns. Each row's runs follow
-// the row above's in the index, so one pointer walks them all.
-void CopyKeyRuns(Surface* dst, int dx, int dy, const Surface* src, int sx1, int sy1, int sx2, int sy2) {
-  if (sy1 == sy2) return;
-  const uint32_t* index = src->keyRuns.data();
-  const uint32_t left = static_cast<uint32_t>(sx1), right = static_cast<uint32_t>(sx2);
-  const size_t dw = static_cast<size_t>(dst->width), sw = static_cast<size_t>(src->width);
-  uint32_t* d = dst->Row(dy) + dx;  // where source column sx1 lands
-  const uint32_t* s = src->Row(sy1) + sx1;
-  const uint32_t* run = index + index[1 + sy1];
-  for (const uint32_t* rowEnd = index + 2 + sy1; rowEnd != index + 2 + sy2; ++rowEnd, d += dw, s += sw)
-    for (const uint32_t* end = index + *rowEnd; run != end; ++run) {
-      const uint32_t first = std::max(*run & 0xFFFF, left), last = std::min(*run >> 16, right);
-      if (first < last) std::memcpy(d + (first - left), s + (first - left), (last - first) * size_t{4});
-    }
 }
 
 // A copy within one surface reads each source pixel before writing over it:
@@ -227,7 +276,8 @@ bool UseBlitPath(BlitPath path) {
   return true;
 }
 
-// The runs are counted before any room is taken for them.
+// The runs are counted before any room is taken for them, and the room for
+// them and their pixels is taken at once.
 void FindKeyRuns(Surface* s) {
   const uint32_t key = s->colorKey;
   size_t shown = 0, runs = 0;
@@ -237,16 +287,20 @@ void FindKeyRuns(Surface* s) {
       ++runs;
     });
   if (shown < 4 * runs) return;
-  std::vector<uint32_t> index(2 + static_cast<size_t>(s->height));
-  index.reserve(index.size() + runs);
+  const size_t h = static_cast<size_t>(s->height);
+  std::vector<uint32_t> index(2 + 2 * h + runs + shown);
   index[0] = key;
-  for (int y = 0; y < s->height; ++y) {
-    index[1 + y] = static_cast<uint32_t>(index.size());
-    ForEachKeyRun(s->Row(y), s->width, key, [&](int x, int end) {
-      index.push_back(static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16);
+  uint32_t run = static_cast<uint32_t>(2 + 2 * h), pixel = static_cast<uint32_t>(run + runs);
+  for (size_t y = 0; y < h; ++y) {
+    index[1 + y] = run;
+    index[2 + h + y] = pixel;
+    const uint32_t* row = s->Row(static_cast<int>(y));
+    ForEachKeyRun(row, s->width, key, [&](int x, int end) {
+      index[run++] = static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16;
+      pixel = static_cast<uint32_t>(std::copy(row + x, row + end, index.begin() + pixel) - index.begin());
     });
   }
-  index[1 + s->height] = static_cast<uint32_t>(index.size());
+  index[1 + h] = run;
   s->keyRuns = std::move(index);
 }
 
@@ -269,7 +323,7 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
     return BlitResult::Ok;
   }
   if (keyed && !src->keyRuns.empty() && src->keyRuns[0] == src->colorKey) {
-    CopyKeyRuns(dst, dx, dy, src, sx1, sy1, sx2, sy2);
+    Active()->keyRuns(dst, dx, dy, src, sx1, sy1, sx2, sy2);
     return BlitResult::Ok;
   }
   // Rows that span two surfaces whole lie end to end: one long row.

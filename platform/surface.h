@@ -13,13 +13,16 @@ struct Surface {
   std::vector<uint32_t> pixels;  // width * height
   uint32_t colorKey = 0;         // pixel value that keyed blits skip
   bool lost = false;             // set by tests to exercise restore
-  // A decoded picture keeps, row by row, where its runs of pixels other than
-  // the colour key lie, so that a keyed blit copies just those runs (unless
-  // they are too short to pay). Entry 0 is the key the runs were found for, entries 1 to
-  // height + 1 where each row's runs start and the last ends; each run is
-  // first | (end << 16). Empty for every other surface, and emptied by every
-  // function that writes to the surface (Blit, Fill, RestoreSurface and
-  // DrawText): a decoded picture's pixels are changed through them only.
+  // A decoded picture keeps, row by row, its runs of pixels other than the
+  // colour key with a copy of their pixels, so that a keyed blit reads just
+  // what it draws, run by run (unless the runs are too short to pay; see
+  // FindKeyRuns). Entry 0 is the key the runs were found for, entries 1 to
+  // height + 1 where each row's runs start and the last ends, entries
+  // height + 2 to 2 * height + 1 where each row's pixels start; then the runs,
+  // each first | (end << 16), and then their pixels, in the same order. Empty
+  // for every other surface, and emptied by every function that writes to the
+  // surface (Blit, Fill, RestoreSurface and DrawText): a decoded picture's
+  // pixels are changed through them only.
   std::vector<uint32_t> keyRuns;
 
   uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
@@ -37,7 +40,8 @@ int LiveSurfaceCount();
 // Finds the runs of the picture's pixels other than its colour key, and keeps
 // them in keyRuns unless they average under four pixels, where the keyed loop,
 // which takes sixteen pixels at a time, does better. The decoder calls it on
-// every picture. Throws std::bad_alloc when there is no room for them.
+// every picture. The copy of the runs' pixels takes as much room again as the
+// pixels that show. Throws std::bad_alloc when there is no room for it.
 void FindKeyRuns(Surface* s);
 
 // A restored surface keeps its size; its content is undefined (cleared here).
@@ -52,10 +56,10 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
 // Fills the rectangle (clipped to the surface) with one pixel value.
 BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel);
 
-// The keyed row copy comes in several implementations, one per instruction
-// set, the fill in two (plain and SSE2, which the wider paths use too); the
-// fastest path the processor can run is used unless another is chosen (the
-// tests run each in turn).
+// The keyed row copy and the copy of a picture's runs come in several
+// implementations, one per instruction set, the fill in two (plain and SSE2,
+// which the wider paths use too); the fastest path the processor can run is
+// used unless another is chosen (the tests run each in turn).
 enum class BlitPath { Plain, Sse2, Avx2, Avx512 };
 const char* BlitPathName(BlitPath path);
 // The paths this build holds that this processor can run, fastest first.
