@@ -110,26 +110,25 @@ template <int V>
 }
 
 // The rows [sy1, sy2) of a picture with key runs, columns [sx1, sx2), copied
-// run by run to (dx, dy), each run cut to the columns. The runs of each row
-// follow those of the row above, and so do their pixels, so one pointer walks
-// the runs and one their pixels.
+// run by run to (dx, dy), each run cut to the columns. A row's runs lie in
+// order, so that those left of the columns are passed over and those right of
+// them are not looked at: a cell of a sheet costs its own runs, not the row's.
 template <int V>
 [[gnu::always_inline]] inline void CopyKeyRunsBy(Surface* dst, int dx, int dy, const Surface* src, int sx1,
                                                  int sy1, int sx2, int sy2) {
-  if (sy1 == sy2) return;
+  if (sx1 == sx2) return;
   const uint32_t* index = src->keyRuns.data();
   const uint32_t left = static_cast<uint32_t>(sx1), right = static_cast<uint32_t>(sx2);
-  const size_t dw = static_cast<size_t>(dst->width);
   uint32_t* d = dst->Row(dy) + dx;  // where source column sx1 lands
-  const uint32_t* run = index + index[1 + sy1];
-  const uint32_t* s = index + index[2 + src->height + sy1];
-  for (const uint32_t* rowEnd = index + 2 + sy1; rowEnd != index + 2 + sy2; ++rowEnd, d += dw)
-    for (const uint32_t* end = index + *rowEnd; run != end; ++run) {
-      const uint32_t first = *run & 0xFFFF, last = *run >> 16;
-      const uint32_t from = std::max(first, left), to = std::min(last, right);
-      if (from < to) CopyRun<V>(d + (from - left), s + (from - first), to - from);
-      s += last - first;
+  for (int y = sy1; y < sy2; ++y, d += dst->width) {
+    const uint32_t* run = index + index[1 + y];
+    const uint32_t* const end = index + index[2 + y];
+    while (run != end && *run >> 16 <= left) run += 2;
+    for (; run != end && (*run & 0xFFFF) < right; run += 2) {
+      const uint32_t first = *run & 0xFFFF, from = std::max(first, left), to = std::min(*run >> 16, right);
+      CopyRun<V>(d + (from - left), index + run[1] + (from - first), to - from);
     }
+  }
 }
 
 void CopyKeyRunsPlain(Surface* dst, int dx, int dy, const Surface* src, int sx1, int sy1, int sx2, int sy2) {
@@ -286,17 +285,17 @@ void FindKeyRuns(Surface* s) {
       shown += end - x;
       ++runs;
     });
-  if (shown < 4 * runs) return;
+  if (shown + 16 * runs >= s->pixels.size()) return;
   const size_t h = static_cast<size_t>(s->height);
-  std::vector<uint32_t> index(2 + 2 * h + runs + shown);
+  std::vector<uint32_t> index(2 + h + 2 * runs + shown);
   index[0] = key;
-  uint32_t run = static_cast<uint32_t>(2 + 2 * h), pixel = static_cast<uint32_t>(run + runs);
+  uint32_t run = static_cast<uint32_t>(2 + h), pixel = static_cast<uint32_t>(run + 2 * runs);
   for (size_t y = 0; y < h; ++y) {
     index[1 + y] = run;
-    index[2 + h + y] = pixel;
     const uint32_t* row = s->Row(static_cast<int>(y));
     ForEachKeyRun(row, s->width, key, [&](int x, int end) {
       index[run++] = static_cast<uint32_t>(x) | static_cast<uint32_t>(end) << 16;
+      index[run++] = pixel;
       pixel = static_cast<uint32_t>(std::copy(row + x, row + end, index.begin() + pixel) - index.begin());
     });
   }

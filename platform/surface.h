@@ -17,12 +17,11 @@ struct Surface {
   // colour key with a copy of their pixels, so that a keyed blit reads just
   // what it draws, run by run (unless the runs are too short to pay; see
   // FindKeyRuns). Entry 0 is the key the runs were found for, entries 1 to
-  // height + 1 where each row's runs start and the last ends, entries
-  // height + 2 to 2 * height + 1 where each row's pixels start; then the runs,
-  // each first | (end << 16), and then their pixels, in the same order. Empty
-  // for every other surface, and emptied by every function that writes to the
-  // surface (Blit, Fill, RestoreSurface and DrawText): a decoded picture's
-  // pixels are changed through them only.
+  // height + 1 where each row's runs start and the last ends; then the runs,
+  // each two entries: first | (end << 16) and where its pixels lie; then
+  // their pixels. Empty for every other surface, and emptied by every
+  // function that writes to the surface (Blit, Fill, RestoreSurface and
+  // DrawText): a decoded picture's pixels are changed through them only.
   std::vector<uint32_t> keyRuns;
 
   uint32_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * width; }
@@ -38,9 +37,11 @@ void DestroySurface(Surface* s);
 int LiveSurfaceCount();
 
 // Finds the runs of the picture's pixels other than its colour key, and keeps
-// them in keyRuns unless they average under four pixels, where the keyed loop,
-// which takes sixteen pixels at a time, does better. The decoder calls it on
-// every picture. The copy of the runs' pixels takes as much room again as the
+// them in keyRuns where copying them costs less than the keyed loop over the
+// whole picture: a run costs about as much as sixteen pixels of that loop, so
+// the pixels that show and sixteen for each run must come to fewer than the
+// picture's. A picture with no key pixel, or with many short runs, is drawn
+// by the keyed loop. The decoder calls it on every picture. The copy of the runs' pixels takes as much room again as the
 // pixels that show. Throws std::bad_alloc when there is no room for it.
 void FindKeyRuns(Surface* s);
 
