@@ -15,7 +15,7 @@ struct Surface {
   bool lost = false;             // set by tests to exercise restore
   // A decoded picture keeps, row by row, its runs of pixels other than the
   // colour key with a copy of their pixels, so that a keyed blit reads just
-  // what it draws, run by run (unless the runs are too short to pay; see
+  // what it draws, run by run (where that costs less than the keyed loop; see
   // FindKeyRuns). Entry 0 is the key the runs were found for, entries 1 to
   // height + 1 where each row's runs start and the last ends; then the runs,
   // each two entries: first | (end << 16) and where its pixels lie; then
