@@ -8,6 +8,7 @@
 #include "engine/velDraw.h"
 #include "engine/velSound.h"
 #include "engine/velSystem.h"
+#include "platform/bmp.h"
 #include "platform/display.h"
 #include "platform/paths.h"
 #include "platform/resources.h"

@@ -13,11 +13,13 @@ struct Surface {
   std::vector<uint32_t> pixels;  // width * height
   uint32_t colorKey = 0;         // pixel value that keyed blits skip
   bool lost = false;             // set by tests to exercise restore
-  // A decoded picture keeps, row by row, where its runs of pixels other than
-  // the colour key lie, so that a keyed blit copies just those runs (unless
-  // they are too short to pay). Entry 0 is the key the runs were found for, entries 1 to
-  // height + 1 where each row's runs start and the last ends; each run is
-  // first | (end << 16). Empty for every other surface, and emptied by every
+  // A decoded picture keeps, row by row, its runs of pixels other than the
+  // colour key with a copy of their pixels, so that a keyed blit reads just
+  // what it draws, run by run (where that costs less than the keyed loop; see
+  // FindKeyRuns). Entry 0 is the key the runs were found for, entries 1 to
+  // height + 1 where each row's runs start and the last ends; then the runs,
+  // each two entries: first | (end << 16) and where its pixels lie; then
+  // their pixels. Empty for every other surface, and emptied by every
   // function that writes to the surface (Blit, Fill, RestoreSurface and
   // DrawText): a decoded picture's pixels are changed through them only.
   std::vector<uint32_t> keyRuns;
@@ -34,6 +36,15 @@ void DestroySurface(Surface* s);
 // Number of surfaces alive, for leak checks.
 int LiveSurfaceCount();
 
+// Finds the runs of the picture's pixels other than its colour key, and keeps
+// them in keyRuns where copying them costs less than the keyed loop over the
+// whole picture: a run costs about as much as sixteen pixels of that loop, so
+// the pixels that show and sixteen for each run must come to fewer than the
+// picture's. A picture with no key pixel, or with many short runs, is drawn
+// by the keyed loop. The decoder calls it on every picture. The copy of the runs' pixels takes as much room again as the
+// pixels that show. Throws std::bad_alloc when there is no room for it.
+void FindKeyRuns(Surface* s);
+
 // A restored surface keeps its size; its content is undefined (cleared here).
 void RestoreSurface(Surface* s);
 
@@ -46,10 +57,10 @@ BlitResult Blit(Surface* dst, int dx, int dy, const Surface* src, int sx1, int s
 // Fills the rectangle (clipped to the surface) with one pixel value.
 BlitResult Fill(Surface* dst, int x1, int y1, int x2, int y2, uint32_t pixel);
 
-// The keyed row copy comes in several implementations, one per instruction
-// set, the fill in two (plain and SSE2, which the wider paths use too); the
-// fastest path the processor can run is used unless another is chosen (the
-// tests run each in turn).
+// The keyed row copy and the copy of a picture's runs come in several
+// implementations, one per instruction set, the fill in two (plain and SSE2,
+// which the wider paths use too); the fastest path the processor can run is
+// used unless another is chosen (the tests run each in turn).
 enum class BlitPath { Plain, Sse2, Avx2, Avx512 };
 const char* BlitPathName(BlitPath path);
 // The paths this build holds that this processor can run, fastest first.
@@ -61,33 +72,5 @@ inline uint32_t Rgb(int r, int g, int b) {
   return (static_cast<uint32_t>(r & 255) << 16) | (static_cast<uint32_t>(g & 255) << 8) |
          static_cast<uint32_t>(b & 255);
 }
-
-// The widest and tallest picture decoded: far above any picture of the game
-// (the largest is 480 x 480), and a surface of at most 64 MiB.
-constexpr int MaxPictureSide = 4096;
-
-// What a BMP's header tells of it: its size in pixels, and how many bytes
-// from the file's start its header, palette and pixels take. Read from the
-// file's first BmpHeaderBytes bytes (a file of the 12-byte core header may be
-// shorter: it needs 26). False for a header DecodeBmp would refuse, as far as
-// those bytes tell (masks of bit fields come later).
-constexpr size_t BmpHeaderBytes = 54;
-struct BmpShape {
-  int width = 0;
-  int height = 0;
-  uint64_t fileBytes = 0;
-  uint64_t SurfaceBytes() const { return uint64_t{static_cast<uint32_t>(width)} * static_cast<uint32_t>(height) * 4; }
-};
-bool ReadBmpShape(const uint8_t* data, size_t size, BmpShape& shape);
-
-// Decodes a Windows BMP in every form Windows' own loader reads from a file:
-// the core header of 12 bytes or any of 40 bytes or more; 1, 4, 8, 16, 24 or
-// 32 bits, top-down or bottom-up; uncompressed, RLE8 or RLE4 (bottom-up; what
-// the codes never reach is black) or bit fields (16 and 32 bits; each mask one
-// run of bits). Pixels show as Windows shows them, alpha ignored; an index
-// past a short palette is black. Returns nullptr for JPEG or PNG inside, any
-// other depth or compression, anything malformed or truncated, larger than
-// MaxPictureSide either way, or that memory cannot be found for.
-Surface* DecodeBmp(const uint8_t* data, size_t size);
 
 }  // namespace plat

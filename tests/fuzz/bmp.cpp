@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/surface.h"
+#include "platform/bmp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   plat::Surface* s = plat::DecodeBmp(data, size);

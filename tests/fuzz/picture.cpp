@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/bmp.h"
 #include "platform/surface.h"
 
 namespace {

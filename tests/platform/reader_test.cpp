@@ -4,7 +4,7 @@
 #include <random>
 
 #include "platform/midi.h"
-#include "platform/surface.h"
+#include "platform/bmp.h"
 #include "platform/wave.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/bmp.h"
 #include "platform/surface.h"
 
 namespace plat {
@@ -174,7 +175,7 @@ plat::Surface* SeeThroughPicture() {
   std::vector<uint32_t> px(W * 8, 0);
   const struct {
     int y, first, end;
-  } runs[] = {{0, 2, 6}, {2, 0, 3}, {2, 60, 64}, {3, 10, 40}, {5, 33, 34}, {7, 63, 64}};
+  } runs[] = {{0, 2, 6}, {2, 0, 3}, {2, 60, 64}, {3, 4, 60}, {5, 33, 34}, {7, 63, 64}};
   for (const auto& r : runs)
     for (int x = r.first; x < r.end; ++x) px[r.y * W + x] = 0x102030 + x;
   const std::vector<uint8_t> file = Bmp32(W, 8, px);
