@@ -10,10 +10,10 @@
 #include <alsa/asoundlib.h>
 #include <pulse/pulseaudio.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <string>
+
+#include "platform/driver_list.h"
 
 namespace plat {
 namespace {
@@ -27,24 +27,14 @@ using Clock = std::chrono::steady_clock;
 // missing in one line of its own instead.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
-// True where SDL will try its PulseAudio driver: none named, or it among those named.
-bool PulseWouldBeTried(const std::string& drivers) {
-  if (drivers.empty()) return true;
-  for (size_t i = 0; i <= drivers.size();) {
-    const size_t end = std::min(drivers.find(',', i), drivers.size());
-    if (SDL_strcasecmp(drivers.substr(i, end - i).c_str(), "pulseaudio") == 0) return true;
-    i = end + 1;
-  }
-  return false;
-}
-
 enum class Server { Absent, Output, NoOutput, Silent };
 
 // What the PulseAudio server (or PipeWire's stand-in for one) says, within
-// half a second (well inside the second the game waits for its device). SDL's PulseAudio driver, as it starts, copies the server's default
-// sink and source names with strdup, unchecked, and so crashes on a server
-// that has none: one with no sound card and no fallback sink, or whose only
-// sink has just gone. Such a server is not handed to SDL.
+// half a second (well inside the second the game waits for its device).
+// SDL's PulseAudio driver, as it starts, copies the server's default sink and
+// source names with strdup, unchecked, and so crashes on a server that has
+// none: one with no sound card and no fallback sink, or whose only sink has
+// just gone. Such a server is not handed to SDL.
 Server AskPulseServer() {
   pa_mainloop* loop = pa_mainloop_new();
   if (!loop) return Server::Absent;
@@ -103,7 +93,8 @@ Server AskPulseServer() {
 char drivers[128];
 
 DeviceAttempt Attempt() {
-  if (PulseWouldBeTried(drivers)) {
+  // SDL tries its PulseAudio driver where no driver is named, or where it is among those named.
+  if (!drivers[0] || DriverListNames(drivers, "pulseaudio")) {
     const Server server = AskPulseServer();
     if (server == Server::NoOutput) return DeviceAttempt::NoOutput;
     if (server == Server::Silent) return DeviceAttempt::Unanswered;

@@ -88,8 +88,7 @@ void Settle(DeviceAttempt attempt, bool started = false) {
       break;
     case DeviceAttempt::Opened:
       if (!wanted) {  // an attempt that ended after the sound was closed
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        CloseMixer();
         return;
       }
       removed.store(false);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/driver_list.h"
 #include "platform/surface.h"
 #include "platform/headless.h"
 #include "platform/keys.h"
@@ -38,13 +39,7 @@ void PumpEvents() {
 bool ShowsNothing(const std::string& driver) {
   if (!DriverShowsNothing(driver.c_str())) return false;
   const char* named = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-  const std::string list = named ? named : "";
-  for (size_t i = 0; i <= list.size();) {
-    const size_t end = std::min(list.find(',', i), list.size());
-    if (SDL_strcasecmp(list.substr(i, end - i).c_str(), driver.c_str()) == 0) return false;
-    i = end + 1;
-  }
-  return true;
+  return !DriverListNames(named ? named : "", driver.c_str());
 }
 
 void DestroyVideo() {
